@@ -1,0 +1,166 @@
+#include "bracketfilecontrol.h"
+
+#include "dialogs.h"
+#include "shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+using BracketFile::ReadError;
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString unchanged()
+{
+    return BracketFileControl::tr("The board was not changed.");
+}
+
+} // namespace
+
+BracketFileControl::BracketFileControl(FormWindow *window, std::vector<Entry> slotList)
+    : QObject(window), m_window(window), m_slots(std::move(slotList))
+{
+    setObjectName(QStringLiteral("CommonDialog1"));
+    for (const Entry &entry : m_slots)
+        m_holders << entry.holder;
+}
+
+QString BracketFileControl::filter()
+{
+    return tr("Text Files (*.txt)");
+}
+
+QString BracketFileControl::startPath() const
+{
+    if (!m_lastFile.isEmpty())
+        return m_lastFile;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+void BracketFileControl::warn(const QString &text) const
+{
+    m_window->shell().dialogs().warn(m_window, m_window->windowTitle(), text);
+}
+
+void BracketFileControl::save()
+{
+    const QString path = m_window->shell().dialogs().saveFileName(m_window, startPath(), filter());
+    if (path.isEmpty())
+        return;
+    m_lastFile = path;
+
+    QStringList texts;
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        texts << m_slots[i].slot.text();
+        if (!BracketFile::canStore(texts.last())) {
+            warn(tr("The bracket was not saved: the name on line %1 is too long or holds a "
+                    "character that a text file cannot store.")
+                         .arg(i + 1));
+            return;
+        }
+    }
+    QString error;
+    if (!writeFile(path, BracketFile::write(texts, m_holders), error))
+        warn(tr("Could not save the bracket to \"%1\":\n%2").arg(shown(path), error));
+}
+
+bool BracketFileControl::writeFile(const QString &path, const QByteArray &bytes,
+                                   QString &error) const
+{
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        error = tr("It is a folder.");
+        return false;
+    }
+    if (target.exists() && !target.isFile()) {
+        // A device or pipe cannot be replaced by a new file; write into it as it is.
+        QFile file(path);
+        const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                && file.flush();
+        error = file.errorString();
+        return written;
+    }
+    // The old file stays as it was until the new one is completely written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void BracketFileControl::load()
+{
+    const QString path = m_window->shell().dialogs().openFileName(m_window, startPath(), filter());
+    if (path.isEmpty())
+        return;
+    m_lastFile = path;
+    loadFile(path);
+}
+
+bool BracketFileControl::loadFile(const QString &path)
+{
+    if (QFileInfo(path).isDir()) {
+        warn(tr("\"%1\" is a folder, not a bracket file.\n%2").arg(shown(path), unchanged()));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(tr("Could not open \"%1\":\n%2\n%3")
+                     .arg(shown(path), file.errorString(), unchanged()));
+        return false;
+    }
+    const BracketFile::ReadResult result = BracketFile::read(file, m_holders);
+    if (result.error) {
+        reportReadError(path, *result.error);
+        return false;
+    }
+    Q_EMIT aboutToLoad();
+    for (size_t i = 0; i < m_slots.size(); ++i)
+        m_slots[i].slot.setText(result.values.at(qsizetype(i)));
+    return true;
+}
+
+void BracketFileControl::reportReadError(const QString &path, const ReadError &error) const
+{
+    const QString file = shown(path);
+    QString text;
+    switch (error.kind) {
+    case ReadError::Kind::Empty:
+        text = tr("\"%1\" is empty.").arg(file);
+        break;
+    case ReadError::Kind::TooFewValues:
+        text = tr("\"%1\" holds %2 of the %3 names this board needs.")
+                       .arg(file)
+                       .arg(error.valuesFound)
+                       .arg(error.valuesNeeded);
+        break;
+    case ReadError::Kind::ValueTooLong:
+        text = tr("\"%1\" is not a bracket file: line %2 is longer than %3 characters.")
+                       .arg(file)
+                       .arg(error.line)
+                       .arg(QLocale().toString(BracketFile::MaxValueLength));
+        break;
+    case ReadError::Kind::NotText:
+        text = tr("\"%1\" is not a text file (line %2 holds a NUL byte).")
+                       .arg(file)
+                       .arg(error.line);
+        break;
+    case ReadError::Kind::Unreadable:
+        text = tr("Could not read \"%1\" past line %2.").arg(file).arg(error.line);
+        break;
+    }
+    warn(text + QLatin1Char('\n') + unchanged());
+}

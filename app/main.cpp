@@ -1,0 +1,43 @@
+#include "dialogs.h"
+#include "shell.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display Qt would abort with a message few users understand; say what to do instead.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+            || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("kayfabe-kit: no display to show its windows on. Start it from a desktop "
+                   "session, under Xvfb (xvfb-run ./run), or with QT_QPA_PLATFORM=offscreen.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kayfabe Kit"));
+    QApplication::setApplicationVersion(QStringLiteral(KAYFABE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kayfabe-kit"));
+    // The windows decide when the program ends: the sixteen-man board only hides the menu.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemDialogs dialogs;
+    Shell shell(dialogs);
+    registerWindows(shell);
+    QObject::connect(&shell.windows(), &WindowRegistry::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    shell.windows().show(WindowId::Main);
+    return QApplication::exec();
+}

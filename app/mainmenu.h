@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class Shell;
+
+// "Main Menu": the window the program starts with, and the way to every tool.
+std::unique_ptr<QWidget> makeMainMenu(Shell &shell);

@@ -1,0 +1,5 @@
+#include "shell.h"
+
+Shell::Shell(Dialogs &dialogs, QStringList pictureDirs)
+    : m_dialogs(dialogs), m_pictures(std::move(pictureDirs))
+{ }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+// Every window of the program; each has at most one instance at a time.
+enum class WindowId { Main, Four, Eight, Sixteen, ThirtyTwo, Random, Roster, FeudPlanner };
+constexpr int WindowCount = int(WindowId::FeudPlanner) + 1;
+
+// One step of a button that moves the user between windows.
+enum class NavOp { Show, Hide, Unload, EndProgram };
+struct NavStep
+{
+    NavOp op;
+    WindowId window;
+};
+
+// Owns the windows. Showing a window that is not loaded builds it (its constructor is its load
+// step); unloading destroys it, so the next show starts again from its initial texts. The program
+// ends when no window is left loaded once the current click has been handled, or when the user
+// closes a window through its frame and no window of the program is left on screen.
+class WindowRegistry : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Factory = std::function<std::unique_ptr<QWidget>()>;
+
+    WindowRegistry();
+    ~WindowRegistry() override;
+
+    void setFactory(WindowId id, Factory factory);
+    bool isAvailable(WindowId id) const;
+
+    QWidget *show(WindowId id);
+    void hide(WindowId id);
+    void unload(WindowId id);
+    void endProgram();
+    void run(std::span<const NavStep> steps);
+
+    bool isLoaded(WindowId id) const;
+    QWidget *instance(WindowId id) const;
+    int loadedCount() const;
+    bool hasEnded() const { return m_ended; }
+
+Q_SIGNALS:
+    // Emitted once, when the program is to end; every window is already gone by then.
+    void programEnded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void destroyLater(std::unique_ptr<QWidget> window);
+    void scheduleEndCheck();
+    bool anyWindowOnScreen() const;
+    int idOf(const QObject *window) const;
+
+    std::array<Factory, WindowCount> m_factories;
+    std::array<std::unique_ptr<QWidget>, WindowCount> m_windows;
+    std::vector<QPointer<QWidget>> m_dying;
+    bool m_endCheckPending = false;
+    bool m_ended = false;
+};

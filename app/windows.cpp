@@ -1,0 +1,21 @@
+#include "shell.h"
+
+#include "boardwindow.h"
+#include "four/fourboard.h"
+#include "mainmenu.h"
+
+namespace {
+
+WindowRegistry::Factory board(Shell &shell, const Board::Table &(*table)())
+{
+    return [&shell, table] { return std::make_unique<BoardWindow>(shell, table()); };
+}
+
+} // namespace
+
+void registerWindows(Shell &shell)
+{
+    WindowRegistry &windows = shell.windows();
+    windows.setFactory(WindowId::Main, [&shell] { return makeMainMenu(shell); });
+    windows.setFactory(WindowId::Four, board(shell, fourManBoard));
+}

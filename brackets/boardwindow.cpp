@@ -1,0 +1,211 @@
+#include "boardwindow.h"
+
+#include "bracketfilecontrol.h"
+#include "randomgenerator.h"
+#include "shell.h"
+
+#include <QAbstractButton>
+
+using namespace Board;
+
+namespace {
+
+const QString ChampionPrefix = QStringLiteral("Winner: ");
+
+QString withoutChampionPrefix(QString name)
+{
+    while (name.startsWith(ChampionPrefix))
+        name.remove(0, ChampionPrefix.size());
+    return name;
+}
+
+} // namespace
+
+std::vector<Step> Board::clearing(const std::vector<Line> &slotList)
+{
+    std::vector<Step> steps;
+    steps.reserve(slotList.size());
+    for (const Line &line : slotList)
+        steps.push_back(setText(line.slot, ""));
+    return steps;
+}
+
+BoardWindow::BoardWindow(Shell &shell, const Table &table)
+    : FormWindow(shell, table.window, table.widgets), m_table(table)
+{
+    wireMatches();
+    wireActions();
+    wirePicks();
+    wireFiles();
+    wireBack();
+    checkEveryButtonWired();
+}
+
+BoardWindow::~BoardWindow() = default;
+
+BoardWindow::Steps BoardWindow::compile(const std::vector<Step> &steps) const
+{
+    Steps compiled;
+    compiled.reserve(steps.size());
+    for (const Step &step : steps) {
+        Compiled c {step.op, widget(step.target), nullptr, QString(), step.points};
+        const bool writesSlot
+                = step.op == Op::Copy || step.op == Op::SetText || step.op == Op::ChampionLine;
+        if (step.op == Op::Copy || step.op == Op::ChampionLine)
+            c.source = widget(step.source);
+        else if (step.op == Op::SetText)
+            c.text = QString::fromUtf8(step.source);
+        if ((writesSlot && !Slot::isSlot(c.target)) || (c.source && !Slot::isSlot(c.source)))
+            qFatal("%s: step on %s names a widget that holds no name", qPrintable(objectName()),
+                   step.target);
+        compiled.push_back(std::move(c));
+    }
+    return compiled;
+}
+
+void BoardWindow::connectButton(const char *name, std::function<void()> handler)
+{
+    auto *button = widget<QAbstractButton>(name);
+    if (m_wired.value(button->objectName()))
+        qFatal("%s: button %s is wired twice", qPrintable(objectName()), name);
+    m_wired.insert(button->objectName(), true);
+    connect(button, &QAbstractButton::clicked, this, std::move(handler));
+}
+
+void BoardWindow::addAction(const char *button, Steps steps)
+{
+    const QString name = QString::fromLatin1(button);
+    m_actions.insert(name, std::move(steps));
+    connectButton(button, [this, name] { runButton(name); });
+}
+
+void BoardWindow::wireMatches()
+{
+    for (const Match &match : m_table.matches) {
+        auto advance = [&match](const char *contender, const char *other) {
+            std::vector<Step> steps;
+            for (const char *winner : match.winners)
+                steps.push_back(copy(winner, contender));
+            if (match.loser)
+                steps.push_back(copy(match.loser, other));
+            return steps;
+        };
+        addAction(match.upperButton, compile(advance(match.upper, match.lower)));
+        addAction(match.lowerButton, compile(advance(match.lower, match.upper)));
+    }
+}
+
+void BoardWindow::wireActions()
+{
+    for (const Action &action : m_table.actions)
+        addAction(action.button, compile(action.steps));
+}
+
+void BoardWindow::wirePicks()
+{
+    std::vector<Pick> picks = m_table.picks;
+    const PickRule &rule = m_table.pickRule;
+    for (const Match &match : m_table.matches) {
+        if (match.pick)
+            picks.push_back(
+                    {match.pick,
+                     rule.draw,
+                     {{rule.upperWins, match.upperButton}, {rule.lowerWins, match.lowerButton}}});
+    }
+    for (const Pick &pick : picks) {
+        std::vector<std::pair<int, Steps>> outcomes;
+        for (const Outcome &outcome : pick.outcomes) {
+            if (outcome.asButton && !m_actions.contains(QString::fromLatin1(outcome.asButton)))
+                qFatal("%s: pick %s acts as %s, which does nothing", qPrintable(objectName()),
+                       pick.button, outcome.asButton);
+            outcomes.emplace_back(outcome.draw,
+                                  outcome.asButton
+                                          ? m_actions.value(QString::fromLatin1(outcome.asButton))
+                                          : compile(outcome.steps));
+        }
+        const Draw form = pick.draw;
+        connectButton(pick.button, [this, form, outcomes = std::move(outcomes)] {
+            m_drawHolder = qint16(draw(form));
+            for (const auto &[result, steps] : outcomes) {
+                if (result == m_drawHolder)
+                    perform(steps);
+            }
+        });
+    }
+}
+
+void BoardWindow::wireFiles()
+{
+    std::vector<BracketFileControl::Entry> entries;
+    entries.reserve(m_table.slotList.size());
+    for (const Line &line : m_table.slotList) {
+        if (!Slot::isSlot(widget(line.slot)))
+            qFatal("%s: file line %s names a widget that holds no name", qPrintable(objectName()),
+                   line.slot);
+        entries.push_back({slot(line.slot), line.holder});
+    }
+    m_files = new BracketFileControl(this, std::move(entries));
+    connectButton(m_table.saveButton, [this] { m_files->save(); });
+    connectButton(m_table.loadButton, [this] { m_files->load(); });
+}
+
+void BoardWindow::wireBack()
+{
+    connectButton(m_table.backButton, [this] { shell().windows().run(m_table.back); });
+}
+
+void BoardWindow::checkEveryButtonWired() const
+{
+    for (const Form::Row &row : m_table.widgets) {
+        if (row.kind == Form::Kind::Button && !m_wired.value(QString::fromLatin1(row.name)))
+            qFatal("%s: button %s does nothing", qPrintable(objectName()), row.name);
+    }
+}
+
+void BoardWindow::runButton(const QString &button)
+{
+    perform(m_actions.value(button));
+}
+
+int BoardWindow::draw(Draw form)
+{
+    RandomGenerator &random = processRandom();
+    return form == Draw::CoinFlip ? random.coinFlip() : random.scaledDraw(2);
+}
+
+void BoardWindow::perform(const Steps &steps)
+{
+    for (const Compiled &step : steps)
+        performStep(step);
+}
+
+void BoardWindow::performStep(const Compiled &step)
+{
+    switch (step.op) {
+    case Op::Copy:
+        Slot(step.target).setText(Slot(step.source).text());
+        break;
+    case Op::SetText:
+        Slot(step.target).setText(step.text);
+        break;
+    case Op::ChampionLine: {
+        QString name = Slot(step.source).text();
+        if (step.source == step.target)
+            name = withoutChampionPrefix(name);
+        Slot(step.target).setText(ChampionPrefix + name);
+        break;
+    }
+    case Op::Hide:
+        step.target->hide();
+        break;
+    case Op::Show:
+        step.target->show();
+        break;
+    case Op::PointSize: {
+        QFont font = step.target->font();
+        font.setPointSizeF(step.points);
+        step.target->setFont(font);
+        break;
+    }
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "boardtable.h"
+#include "form.h"
+
+#include <QHash>
+#include <QPointer>
+
+#include <functional>
+
+class BracketFileControl;
+
+// The engine every bracket board runs on: it builds the board's window from its table and wires
+// each button to the steps its row gives.
+class BoardWindow : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    BoardWindow(Shell &shell, const Board::Table &table);
+    ~BoardWindow() override;
+
+    // The last draw a pick button made on this board.
+    qint16 drawHolder() const { return m_drawHolder; }
+
+    const Board::Table &table() const { return m_table; }
+
+private:
+    struct Compiled
+    {
+        Board::Op op;
+        QWidget *target;
+        QWidget *source;
+        QString text;
+        qreal points;
+    };
+    using Steps = std::vector<Compiled>;
+
+    void wireMatches();
+    void wireActions();
+    void wirePicks();
+    void wireFiles();
+    void wireBack();
+    void checkEveryButtonWired() const;
+
+    Steps compile(const std::vector<Board::Step> &steps) const;
+    void connectButton(const char *name, std::function<void()> handler);
+    void addAction(const char *button, Steps steps);
+    void runPick(const Board::Pick &pick);
+    void runButton(const QString &button);
+    void perform(const Steps &steps);
+    void performStep(const Compiled &step);
+    int draw(Board::Draw form);
+
+    const Board::Table &m_table;
+    QHash<QString, Steps> m_actions;
+    QHash<QString, bool> m_wired;
+    qint16 m_drawHolder = 0;
+    BracketFileControl *m_files = nullptr;
+};

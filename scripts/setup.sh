@@ -1,0 +1,30 @@
+# Shared by ./run and ./test: installs what the build needs, then configures and builds.
+# Sourced, not run: it leaves the build folder in $build.
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+          fonts-liberation2 fonts-dejavu-core xvfb xauth)
+packages+=(${extra_packages[@]+"${extra_packages[@]}"})
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    else
+        echo "Kayfabe Kit needs these Debian packages. Install them with:" >&2
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+build=${build:-build}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j "$(nproc)"
