@@ -3,6 +3,13 @@
 #include "boardwindow.h"
 #include "four/fourboard.h"
 #include "mainmenu.h"
+// eight-man board header
+
+// sixteen-man board header
+
+// thirty-two-man board header
+
+// tools headers
 
 namespace {
 
@@ -18,4 +25,11 @@ void registerWindows(Shell &shell)
     WindowRegistry &windows = shell.windows();
     windows.setFactory(WindowId::Main, [&shell] { return makeMainMenu(shell); });
     windows.setFactory(WindowId::Four, board(shell, fourManBoard));
+    // eight-man board
+
+    // sixteen-man board
+
+    // thirty-two-man board
+
+    // tools
 }
