@@ -142,6 +142,7 @@ std::optional<QString> literalText(const QString &inner)
 // ---- Reading ----
 
 constexpr qint64 ChunkSize = 64 * 1024;
+constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 // No character takes more than four bytes in either encoding a file may be in.
 constexpr qint64 MaxValueBytes = 4 * qint64(MaxValueLength);
 
@@ -263,7 +264,7 @@ int Reader::takeLineByte()
 bool Reader::start()
 {
     while (m_buffer.size() < 3 && readChunk()) { }
-    if (m_buffer.startsWith("\xEF\xBB\xBF"))
+    if (m_buffer.startsWith(Utf8Bom))
         m_pos = 3;
     const int first = peek();
     return first == NoByte ? fail(Kind::Empty) : first != Stopped;
@@ -369,7 +370,7 @@ QString holderText(const Value &value, Holder holder)
 
 // ---- Writing ----
 
-bool needsQuotes(const QString &text, Holder holder, bool firstLine)
+bool needsQuotes(const QString &text, Holder holder)
 {
     const auto separatorOrQuote
             = [](QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; };
@@ -377,16 +378,11 @@ bool needsQuotes(const QString &text, Holder holder, bool firstLine)
         return true;
     if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
         return true;
-    // Opening the file, the UTF-8 bytes of U+FEFF would be taken for a byte-order mark.
-    if (firstLine && text.startsWith(QChar(0xFEFF)))
-        return true;
     return holder == Holder::Typed && typedText(text) != text;
 }
 
-QString lineText(const QString &text, Holder holder, bool firstLine)
+QString quoted(const QString &text)
 {
-    if (!needsQuotes(text, holder, firstLine))
-        return text;
     QString doubled = text;
     doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + doubled + QLatin1Char('"');
@@ -431,10 +427,18 @@ QByteArray write(const QStringList &texts, const QList<Holder> &holders)
 {
     Q_ASSERT(texts.size() == holders.size());
     const bool windows1252 = std::all_of(texts.cbegin(), texts.cend(), readsBackAsWindows1252);
+    const auto encoded = [windows1252](const QString &line) {
+        return windows1252 ? *toWindows1252(line) : line.toUtf8();
+    };
     QByteArray file;
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        const QString line = lineText(texts.at(i), holders.at(i), i == 0);
-        file += windows1252 ? *toWindows1252(line) : line.toUtf8();
+        const QString &text = texts.at(i);
+        QByteArray line = encoded(needsQuotes(text, holders.at(i)) ? quoted(text) : text);
+        // Bytes that open the file like a byte-order mark would be skipped on reading: a first
+        // name such as U+FEFF, or "\u00EF\u00BB\u00BF" in Windows-1252.
+        if (i == 0 && line.startsWith(Utf8Bom))
+            line = encoded(quoted(text));
+        file += line;
         file += "\r\n";
     }
     return file;

@@ -1,5 +1,5 @@
 # Shared by ./run and ./test: installs what the build needs, then configures and builds.
-# Sourced, not run: it leaves the build folder in $build.
+# Sourced, not run: it leaves the build folder in $build and defines build_in.
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xvfb xauth)
@@ -23,8 +23,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
+# build_in <folder> [cmake options...]: configures the folder once, then builds everything.
+build_in() {
+    local folder=$1
+    shift
+    if [ ! -f "$folder/build.ninja" ]; then
+        cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
+    fi
+    cmake --build "$folder" -j "$(nproc)"
+}
+
 build=${build:-build}
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" -j "$(nproc)"
+build_in "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo

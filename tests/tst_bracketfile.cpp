@@ -187,6 +187,8 @@ void TestBracketFile::writesBytes_data()
             {"looks like UTF-8", "\xC3\xA9\r\n\xC3\x83\xC2\xA9\r\n"_ba, "t", u"é|Ã©"_s},
             {"U+FEFF first", "\"\xEF\xBB\xBFx\"\r\n\xEF\xBB\xBFx\r\n"_ba, "t",
              u"\uFEFFx|\uFEFFx"_s},
+            {"BOM bytes in Windows-1252", "\"\xEF\xBB\xBF\xE2\"\r\n"_ba, "t",
+             u"\u00EF\u00BB\u00BF\u00E2"_s},
     });
 }
 

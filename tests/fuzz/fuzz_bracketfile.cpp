@@ -1,0 +1,118 @@
+// Fuzzes the bracket file reader and writer. The first byte picks the lines' holder kinds (one
+// of the four boards' files, or a pattern taken from the next bytes); the rest is read as a file,
+// and cut at NUL bytes into names that must come back unchanged through write and read.
+#include "bracketfile.h"
+
+#include <QBuffer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+
+using namespace BracketFile;
+
+namespace {
+
+struct Range
+{
+    int first, last; // 1-based lines read as typed values
+};
+
+QList<Holder> lines(int count, std::initializer_list<Range> typed)
+{
+    QList<Holder> holders(count, Holder::Text);
+    for (const Range &range : typed) {
+        for (int line = range.first; line <= range.last; ++line)
+            holders[line - 1] = Holder::Typed;
+    }
+    return holders;
+}
+
+// The files of the four-, eight-, sixteen- and thirty-two-man boards.
+const QList<Holder> &board(int which)
+{
+    static const QList<Holder> boards[] = {
+        lines(13, { { 4, 12 } }),
+        lines(28, { { 4, 27 } }),
+        lines(58, { { 4, 27 } }),
+        lines(62, { { 4, 27 }, { 58, 61 } }),
+    };
+    return boards[which % 4];
+}
+
+QList<Holder> pattern(QByteArrayView bits)
+{
+    QList<Holder> holders;
+    for (qsizetype i = 0; i < std::min<qsizetype>(bits.size(), 8); ++i) {
+        for (int bit = 0; bit < 8; ++bit)
+            holders << ((uchar(bits[i]) >> bit) & 1 ? Holder::Typed : Holder::Text);
+    }
+    return holders.isEmpty() ? QList<Holder> { Holder::Typed } : holders;
+}
+
+void require(bool holds, const char *property)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", property);
+        std::abort();
+    }
+}
+
+void readIsWholeOrAPreciseError(const QByteArray &file, const QList<Holder> &holders)
+{
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    const ReadResult result = read(buffer, holders);
+    for (const QString &value : result.values)
+        require(value.size() <= MaxValueLength, "no value is longer than the limit");
+    if (!result.error) {
+        require(result.values.size() == holders.size(), "a read without error gives N values");
+        return;
+    }
+    const ReadError &error = *result.error;
+    require(error.valuesNeeded == holders.size(), "the error names the values needed");
+    require(error.valuesFound < error.valuesNeeded, "an error comes before the last value");
+    require(result.values.size() == error.valuesFound, "the values before the error are kept");
+    require(error.line >= 1, "the error names its line");
+    require(error.kind != ReadError::Kind::Empty || error.valuesFound == 0, "empty means empty");
+}
+
+QStringList names(const QByteArray &data, qsizetype count, bool asUtf8)
+{
+    QStringList texts;
+    for (const QByteArray &piece : data.split('\0')) {
+        if (texts.size() == count)
+            break;
+        QString text = asUtf8 ? QString::fromUtf8(piece) : QString::fromLatin1(piece);
+        texts << (canStore(text) ? text : QString());
+    }
+    while (texts.size() < count)
+        texts << QString();
+    return texts;
+}
+
+void writtenNamesComeBack(const QByteArray &data, const QList<Holder> &holders, bool asUtf8)
+{
+    const QStringList texts = names(data, holders.size(), asUtf8);
+    QBuffer buffer;
+    buffer.setData(write(texts, holders));
+    buffer.open(QIODevice::ReadOnly);
+    const ReadResult result = read(buffer, holders);
+    require(!result.error, "a written file reads without error");
+    require(result.values == texts, "every written name comes back unchanged");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const uchar selector = data[0];
+    const QByteArray rest(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
+    const QList<Holder> holders = selector & 0x80 ? pattern(rest) : board(selector);
+    readIsWholeOrAPreciseError(rest, holders);
+    writtenNamesComeBack(rest, holders, selector & 0x40);
+    return 0;
+}
