@@ -1,9 +1,9 @@
 #include "shell.h"
 
 #include "boardwindow.h"
+#include "eight/eightboard.h"
 #include "four/fourboard.h"
 #include "mainmenu.h"
-// eight-man board header
 
 // sixteen-man board header
 
@@ -25,7 +25,7 @@ void registerWindows(Shell &shell)
     WindowRegistry &windows = shell.windows();
     windows.setFactory(WindowId::Main, [&shell] { return makeMainMenu(shell); });
     windows.setFactory(WindowId::Four, board(shell, fourManBoard));
-    // eight-man board
+    windows.setFactory(WindowId::Eight, board(shell, eightManBoard));
 
     // sixteen-man board
 
