@@ -7,7 +7,7 @@
 
 // sixteen-man board header
 
-// thirty-two-man board header
+#include "thirtytwo/thirtytwoboard.h"
 
 // tools headers
 
@@ -29,7 +29,7 @@ void registerWindows(Shell &shell)
 
     // sixteen-man board
 
-    // thirty-two-man board
+    windows.setFactory(WindowId::ThirtyTwo, board(shell, thirtyTwoManBoard));
 
     // tools
 }
