@@ -5,7 +5,7 @@
 #include "mainmenu.h"
 // eight-man board header
 
-// sixteen-man board header
+#include "sixteen/sixteenboard.h"
 
 // thirty-two-man board header
 
@@ -27,7 +27,7 @@ void registerWindows(Shell &shell)
     windows.setFactory(WindowId::Four, board(shell, fourManBoard));
     // eight-man board
 
-    // sixteen-man board
+    windows.setFactory(WindowId::Sixteen, board(shell, sixteenManBoard));
 
     // thirty-two-man board
 
