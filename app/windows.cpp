@@ -5,7 +5,7 @@
 #include "four/fourboard.h"
 #include "mainmenu.h"
 
-// sixteen-man board header
+#include "sixteen/sixteenboard.h"
 
 #include "thirtytwo/thirtytwoboard.h"
 
@@ -27,7 +27,7 @@ void registerWindows(Shell &shell)
     windows.setFactory(WindowId::Four, board(shell, fourManBoard));
     windows.setFactory(WindowId::Eight, board(shell, eightManBoard));
 
-    // sixteen-man board
+    windows.setFactory(WindowId::Sixteen, board(shell, sixteenManBoard));
 
     windows.setFactory(WindowId::ThirtyTwo, board(shell, thirtyTwoManBoard));
 
