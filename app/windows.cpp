@@ -9,7 +9,9 @@
 
 // thirty-two-man board header
 
-// tools headers
+#include "tools/feudplanner.h"
+#include "tools/gimmickgenerator.h"
+#include "tools/randomwinners.h"
 
 namespace {
 
@@ -31,5 +33,7 @@ void registerWindows(Shell &shell)
 
     // thirty-two-man board
 
-    // tools
+    windows.setFactory(WindowId::Random, [&shell] { return makeRandomWinners(shell); });
+    windows.setFactory(WindowId::Roster, [&shell] { return makeGimmickGenerator(shell); });
+    windows.setFactory(WindowId::FeudPlanner, [&shell] { return makeFeudPlanner(shell); });
 }
