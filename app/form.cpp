@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
@@ -40,6 +40,13 @@ void paint(QWidget *widget, const Look &look)
         palette.setColor(QPalette::Window, fill);
         palette.setColor(QPalette::Base, fill);
         widget->setAutoFillBackground(true);
+    }
+    // An option button fills with its button colour, and its circle stays black on white
+    // whatever its colours, so the choice can be seen on any fill.
+    if (qobject_cast<QRadioButton *>(widget)) {
+        palette.setColor(QPalette::Button, palette.color(QPalette::Window));
+        palette.setColor(QPalette::Base, QColor::fromRgb(White));
+        palette.setColor(QPalette::Text, QColor::fromRgb(Black));
     }
     widget->setPalette(palette);
 }
@@ -78,7 +85,7 @@ QWidget *makeFrame(const Row &row, QWidget *parent)
 
 QWidget *makeOption(const Row &row, QWidget *parent)
 {
-    return new QRadioButton(QString::fromUtf8(row.text), parent);
+    return new Form::OptionButton(QString::fromUtf8(row.text), parent);
 }
 
 QWidget *makeImage(Shell &shell, const Row &row, QWidget *parent)
@@ -138,6 +145,31 @@ void Form::Button::paintEvent(QPaintEvent *)
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = frame.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void Form::OptionButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QStyleOptionButton indicator = option;
+    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, &painter, this);
+
+    const QRect textArea = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    style()->drawItemText(&painter, textArea,
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic
+                                  | Qt::TextWordWrap,
+                          palette(), isEnabled(), text(), foregroundRole());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->itemTextRect(fontMetrics(), textArea,
+                                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                           isEnabled(), text());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRgb>
 #include <QWidget>
 
@@ -96,6 +97,18 @@ class Button : public QPushButton
 
 public:
     using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// An option button whose caption wraps onto a second line when it is wider than the button.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    using QRadioButton::QRadioButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -9,7 +9,9 @@
 
 #include "thirtytwo/thirtytwoboard.h"
 
-// tools headers
+#include "tools/feudplanner.h"
+#include "tools/gimmickgenerator.h"
+#include "tools/randomwinners.h"
 
 namespace {
 
@@ -31,5 +33,7 @@ void registerWindows(Shell &shell)
 
     windows.setFactory(WindowId::ThirtyTwo, board(shell, thirtyTwoManBoard));
 
-    // tools
+    windows.setFactory(WindowId::Random, [&shell] { return makeRandomWinners(shell); });
+    windows.setFactory(WindowId::Roster, [&shell] { return makeGimmickGenerator(shell); });
+    windows.setFactory(WindowId::FeudPlanner, [&shell] { return makeFeudPlanner(shell); });
 }

@@ -1,0 +1,258 @@
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Ui;
+
+namespace {
+
+QString box(int i)
+{
+    return QStringLiteral("Text%1").arg(i);
+}
+
+// Fires the timer at once, without waiting for it.
+void tick(QTimer *timer)
+{
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+
+// The generator state whose scaled draw of 86 is n.
+quint32 drawing86(int n)
+{
+    return quint32(qMin((qint64(n) << 24) / 86 + 1, qint64(0xFFFFFF)));
+}
+
+} // namespace
+
+class TestTools : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_program = std::make_unique<TestProgram>(); }
+    void cleanup() { m_program.reset(); }
+
+    void winnerAtEveryDrawBoundary_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<quint32>("state");
+        QTest::addColumn<QString>("winner");
+        // The box that wins each draw 0..N of a match type.
+        // clang-format off
+        const std::pair<const char *, QString> rules[] = {
+            { "Option1", "Text1 Text1 Text2" },
+            { "Option2", "Text3 Text1 Text2 Text3" },
+            { "Option3", "Text4 Text1 Text2 Text3 Text4" },
+            { "Option4", "Text10 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10" }};
+        // clang-format on
+        for (const auto &[option, byDraw] : rules) {
+            const QStringList winners = byDraw.split(' ');
+            const qint64 n = winners.size() - 1;
+            for (qint64 k = 0; k < n; ++k) {
+                // Between draws k and k + 1 the value crosses (k + 1/2) / n; exactly half way
+                // goes to the even neighbour.
+                const qint64 edge = (2 * k + 1) << 23;
+                QTest::addRow("%s below %lld", option, k)
+                        << option << quint32((edge - 1) / n) << winners[k];
+                QTest::addRow("%s above %lld", option, k)
+                        << option << quint32(edge / n + 1) << winners[k + 1];
+                if (edge % n == 0)
+                    QTest::addRow("%s at %lld", option, k)
+                            << option << quint32(edge / n) << winners[k + k % 2];
+            }
+        }
+    }
+    void winnerAtEveryDrawBoundary()
+    {
+        QFETCH(QString, option);
+        QFETCH(quint32, state);
+        QFETCH(QString, winner);
+        FreshGenerator fresh;
+        QWidget *window = m_program->open(WindowId::Random);
+        for (int i = 1; i <= 10; ++i)
+            type(window, box(i), box(i));
+        click(window, option);
+        FreshGenerator::nextValueWillBe(state);
+        click(window, "Command1");
+        QCOMPARE(text(window, "Label3"), winner);
+    }
+
+    void winnersFromAFreshStart_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("winners");
+        const QString one = "Wrestler One";
+        QTest::newRow("Battle Royal")
+                << "Option4" << QStringList {"Wrestler Seven", "Wrestler Five", "Wrestler Six"};
+        QTest::newRow("Singles") << "Option1"
+                                 << QStringList {one, one, one, one, one, "Wrestler Two"};
+    }
+    void winnersFromAFreshStart()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, winners);
+        FreshGenerator fresh;
+        QWidget *window = m_program->open(WindowId::Random);
+        const int starWidth = find(window, "Label3")->width();
+        click(window, option);
+        for (const QString &winner : winners) {
+            click(window, "Command1");
+            QCOMPARE(text(window, "Label3"), winner);
+        }
+        QVERIFY(find(window, "Label3")->width() > starWidth);
+        QCOMPARE(text(window, "Text9"), "Wrestle Nine");
+    }
+
+    void matchTypeShowsItsBoxesAndHiddenBoxesKeepTheirNames_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("shownBoxes");
+        QTest::newRow("Singles") << "Option1" << 2;
+        QTest::newRow("Triple Threat") << "Option2" << 3;
+        QTest::newRow("Fatal Fourway") << "Option3" << 4;
+        QTest::newRow("Battle Royal") << "Option4" << 10;
+    }
+    void matchTypeShowsItsBoxesAndHiddenBoxesKeepTheirNames()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, shownBoxes);
+        QWidget *window = m_program->open(WindowId::Random);
+        QVERIFY(!shown(window, "Text3") && shown(window, "Text2"));
+        click(window, "Option4");
+        type(window, "Text10", "Hogan");
+        click(window, option);
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(shown(window, box(i)), i <= shownBoxes);
+        click(window, "Option4");
+        QCOMPARE(text(window, "Text10"), "Hogan");
+    }
+
+    void hintTakesTurnsOnTheTwoTimers()
+    {
+        QWidget *window = m_program->open(WindowId::Random);
+        auto *first = window->findChild<QTimer *>("Timer1");
+        auto *second = window->findChild<QTimer *>("Timer2");
+        QVERIFY(first->isActive() && !second->isActive());
+        QCOMPARE(first->interval(), 9000);
+        for (int turn = 0; turn < 2; ++turn) {
+            tick(first);
+            QCOMPARE(text(window, "Label2"), "Type up to 10 Men to run a Random Battle Royal");
+            QVERIFY(!first->isActive() && second->isActive() && second->interval() == 10000);
+            tick(second);
+            QCOMPARE(text(window, "Label2"), "Type up men or tag teams to randomize winners!");
+            QVERIFY(first->isActive() && !second->isActive() && first->interval() == 10000);
+        }
+    }
+
+    void randomWinnersTabOrder()
+    {
+        QWidget *window = m_program->open(WindowId::Random);
+        click(window, "Option4");
+        const QStringList expected = QString("Command2 Text4 Text3 Text2 Text1 Command1 Text5 "
+                                             "Text6 Text7 Text8 Text9 Text10 Option1 Option2 "
+                                             "Option3 Option4 Command2")
+                                             .split(' ');
+        QCOMPARE(tabChain(window, "Command2", expected.size()), expected);
+    }
+
+    void firstGimmicksFromAFreshStart()
+    {
+        FreshGenerator fresh;
+        QWidget *window = m_program->open(WindowId::Roster);
+        for (const char *gimmick : {"Nature Boy", "Degenerate", "Censor"}) {
+            click(window, "cmdAddWrestler");
+            QCOMPARE(text(window, "lblCool"), gimmick);
+        }
+        auto *list = window->findChild<QListWidget *>("lstRoster");
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(0)->text() + '|' + list->item(1)->text() + '|' + list->item(2)->text(),
+                 "|Nature Boy|Degenerate");
+    }
+
+    void gimmickOfEachDraw_data()
+    {
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<QString>("gimmick");
+        // clang-format off
+        const std::pair<int, const char *> rows[] = {
+            { 0, "Psycho Path" }, { 1, "Injured" }, { 11, "Tax - Man" },
+            { 31, "Hollywood Grallin Style" }, { 37, "Scizophrenic" }, { 55, "Pretty boy heels" },
+            { 58, "Rock n' Rollers" }, { 60, "Blue Bloods / Snobs" }, { 62, "E.Morvanly" },
+            { 63, "Perfectionist" }, { 64, "Psycho Path" }, { 65, "Poet" },
+            { 84, "Religious" }, { 85, "Rapper" }, { 86, "Psycho Path" }};
+        // clang-format on
+        for (const auto &[draw, gimmick] : rows)
+            QTest::addRow("%d", draw) << draw << QString(gimmick);
+    }
+    void gimmickOfEachDraw()
+    {
+        QFETCH(int, draw);
+        QFETCH(QString, gimmick);
+        FreshGenerator fresh;
+        QWidget *window = m_program->open(WindowId::Roster);
+        FreshGenerator::nextValueWillBe(drawing86(draw));
+        click(window, "cmdAddWrestler");
+        QCOMPARE(text(window, "lblCool"), gimmick);
+    }
+
+    // Every number but 64 has a gimmick of its own, and the list keeps its newest row in sight.
+    void everyNumberedGimmickIsItsOwn()
+    {
+        FreshGenerator fresh;
+        QWidget *window = m_program->open(WindowId::Roster);
+        QSet<QString> seen;
+        for (int draw = 1; draw <= 85; ++draw) {
+            FreshGenerator::nextValueWillBe(drawing86(draw));
+            click(window, "cmdAddWrestler");
+            if (draw != 64)
+                seen.insert(text(window, "lblCool"));
+        }
+        QCOMPARE(seen.size(), 84);
+        QVERIFY(!seen.contains("Psycho Path"));
+        auto *list = window->findChild<QListWidget *>("lstRoster");
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(84))));
+    }
+
+    void backReturnsToTheMenu_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("random winners") << int(WindowId::Random) << "Command2";
+        QTest::newRow("gimmick generator") << int(WindowId::Roster) << "Command1";
+    }
+    void backReturnsToTheMenu()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, back);
+        click(m_program->open(WindowId(id)), back);
+        TestProgram::settle();
+        QVERIFY(m_program->windows().instance(WindowId::Main)->isVisible());
+        QVERIFY(!m_program->windows().isLoaded(WindowId(id)));
+    }
+
+    void feudPlannerOpensFromTheHiddenButtonAndClosingItEndsTheProgram()
+    {
+        QSignalSpy ended(&m_program->windows(), &WindowRegistry::programEnded);
+        QWidget *menu = m_program->open(WindowId::Main);
+        qobject_cast<QAbstractButton *>(find(menu, "cmdFeudPlanner"))->click();
+        TestProgram::settle();
+        QWidget *planner = m_program->windows().instance(WindowId::FeudPlanner);
+        QCOMPARE(planner->windowTitle(), "Varnok's Feud Planner");
+        QVERIFY(planner->findChildren<QAbstractButton *>().isEmpty());
+        planner->close();
+        TestProgram::settle();
+        QCOMPARE(ended.count(), 1);
+    }
+
+private:
+    std::unique_ptr<TestProgram> m_program;
+};
+
+QTEST_MAIN(TestTools)
+#include "tst_tools.moc"
