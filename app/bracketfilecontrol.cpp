@@ -75,7 +75,8 @@ void BracketFileControl::save()
     }
     QString error;
     if (!writeFile(path, BracketFile::write(texts, m_holders), error))
-        warn(tr("Could not save the bracket to \"%1\":\n%2").arg(shown(path), error));
+        warn(tr("Could not save the bracket to \"%1\":\n%2\nThe names are still on the board.")
+                     .arg(shown(path), error));
 }
 
 bool BracketFileControl::writeFile(const QString &path, const QByteArray &bytes,

@@ -13,7 +13,10 @@ QString FakeDialogs::answer(const QString &start, const QString &filter)
         qFatal("file dialog offered filter %s", qPrintable(filter));
     if (answers.isEmpty())
         qFatal("a file dialog was shown that the test did not expect");
-    return answers.dequeue();
+    const QString chosen = answers.dequeue();
+    if (afterAnswer)
+        afterAnswer(chosen);
+    return chosen;
 }
 
 QString FakeDialogs::saveFileName(QWidget *, const QString &start, const QString &filter)

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 // Answers the program's dialogs for a test: each file dialog takes the next queued answer (an
 // empty text is a cancel) and every message is recorded instead of shown.
 class FakeDialogs : public Dialogs
@@ -22,6 +24,7 @@ public:
 
     QQueue<QString> answers;
     QStringList startPaths; // what each file dialog offered
+    std::function<void(const QString &)> afterAnswer; // runs as a file dialog closes
     QList<Message> messages;
 
     QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;

@@ -7,9 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Ui;
 
 namespace {
@@ -178,82 +175,6 @@ private Q_SLOTS:
         QVERIFY2(starts.at(0) == documents || starts.at(0) == QDir::homePath(),
                  qPrintable(starts.at(0)));
         QCOMPARE(starts.at(1), path());
-    }
-
-    void badFilesLeaveTheBoardAndSayWhy_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("empty") << QByteArray() << "is empty";
-        QTest::newRow("short") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\n") << "holds 5 of the 13";
-        QTest::newRow("NUL byte") << QByteArray("a\r\nb\0c\r\n", 8) << "not a text file";
-        QTest::newRow("one huge line") << QByteArray(300000, 'x') << "longer than";
-    }
-    void badFilesLeaveTheBoardAndSayWhy()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, said);
-        writeFile(path(), bytes);
-        const QStringList before = boardTexts(m_board);
-        load(m_board, path());
-        QCOMPARE(boardTexts(m_board), before);
-        QCOMPARE(m_program->dialogs.messages.size(), 1);
-        QVERIFY2(m_program->dialogs.messages.at(0).text.contains(said),
-                 qPrintable(m_program->dialogs.messages.at(0).text));
-        QVERIFY(m_program->dialogs.messages.at(0).text.contains(path()));
-    }
-
-    void unopenableFilesLeaveTheBoard_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("missing file") << m_dir.filePath("nowhere.txt");
-        QTest::newRow("a folder") << m_dir.path();
-    }
-    void unopenableFilesLeaveTheBoard()
-    {
-        QFETCH(QString, file);
-        const QStringList before = boardTexts(m_board);
-        load(m_board, file);
-        QCOMPARE(boardTexts(m_board), before);
-        QCOMPARE(m_program->dialogs.messages.size(), 1);
-        QVERIFY(m_program->dialogs.messages.at(0).warning);
-    }
-
-    void failedSavesSayWhy_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("missing folder") << m_dir.filePath("no/such/folder/bracket.txt");
-        QTest::newRow("a folder") << m_dir.path();
-        QTest::newRow("full disk") << "/dev/full";
-    }
-    void failedSavesSayWhy()
-    {
-        QFETCH(QString, file);
-        m_program->dialogs.answers.enqueue(file);
-        click(m_board, "Command15");
-        QCOMPARE(m_program->dialogs.messages.size(), 1);
-        QVERIFY(m_program->dialogs.messages.at(0).text.startsWith("Could not save"));
-        QVERIFY(QFileInfo(QStringLiteral("/dev/full")).exists());
-    }
-
-    void aFailedSaveKeepsTheOldFile()
-    {
-        writeFile(path(), "old bracket\r\n");
-        // A tiny file size limit stands in for a full disk, even for root.
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-        type(m_board, "One", QString(200, 'x'));
-        m_program->dialogs.answers.enqueue(path());
-        click(m_board, "Command15");
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
-        QCOMPARE(m_program->dialogs.messages.size(), 1);
-        QCOMPARE(readAll(path()), QByteArray("old bracket\r\n"));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList("bracket.txt"));
     }
 
 private:
