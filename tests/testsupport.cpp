@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -113,6 +114,14 @@ void Ui::type(QWidget *window, const QString &name, const QString &text)
     edit->insert(text);
 }
 
+void Ui::setSlot(QWidget *window, const QString &name, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(find(window, name)))
+        label->setText(text);
+    else
+        type(window, name, text);
+}
+
 bool Ui::shown(QWidget *window, const QString &name)
 {
     return find(window, name)->isVisibleTo(window);
@@ -128,4 +137,105 @@ QStringList Ui::tabChain(QWidget *window, const QString &from, qsizetype count)
             seen << widget->objectName();
     }
     return seen;
+}
+
+void Wiring::mark(QWidget *board, const QStringList &slots)
+{
+    for (const QString &name : slots) {
+        Ui::setSlot(board, name, '<' + name + '>');
+    }
+}
+
+QString Wiring::differences(QWidget *board, const QStringList &slots, const QStringList &copies)
+{
+    QHash<QString, QString> expected;
+    for (const QString &copy : copies)
+        expected.insert(copy.section("<-", 0, 0), '<' + copy.section("<-", 1) + '>');
+    QStringList wrong;
+    for (const QString &name : slots) {
+        const QString want = expected.value(name, '<' + name + '>');
+        const QString got = Ui::text(board, name);
+        if (got != want)
+            wrong << QStringLiteral("%1 holds %2, not %3").arg(name, got, want);
+    }
+    return wrong.join("; ");
+}
+
+Wiring::Match Wiring::parse(const QString &line)
+{
+    const QStringList contenders = line.section('>', 0, 0).split(' ', Qt::SkipEmptyParts);
+    const QString results = line.section('>', 1);
+    Match match {contenders.value(0),
+                 contenders.value(1),
+                 contenders.value(2),
+                 contenders.value(3),
+                 results.section('/', 0, 0).split(' ', Qt::SkipEmptyParts),
+                 results.section('/', 1).trimmed()};
+    if (contenders.size() != 4 || match.winners.isEmpty())
+        qFatal("not a match: %s", qPrintable(line));
+    return match;
+}
+
+QStringList Wiring::advancing(const Match &match, bool upper)
+{
+    const QString &winner = upper ? match.upper : match.lower;
+    const QString &other = upper ? match.lower : match.upper;
+    QStringList copies;
+    for (const QString &slot : match.winners)
+        copies << slot + "<-" + winner;
+    if (!match.loser.isEmpty())
+        copies << match.loser + "<-" + other;
+    return copies;
+}
+
+QByteArray Files::read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<not written>");
+}
+
+void Files::write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("could not write %s", qPrintable(path));
+}
+
+QByteArray Files::lines(const QStringList &texts)
+{
+    QByteArray bytes;
+    for (const QString &text : texts)
+        bytes += text.toUtf8() + "\r\n";
+    return bytes;
+}
+
+BoardFixture::BoardFixture(WindowId id, const char *saveButton, const char *loadButton)
+    : board(program.open(id)), m_saveButton(saveButton), m_loadButton(loadButton)
+{ }
+
+QString BoardFixture::path(const QString &name) const
+{
+    return m_dir.filePath(name);
+}
+
+QByteArray BoardFixture::save()
+{
+    program.dialogs.answers.enqueue(path());
+    Ui::click(board, m_saveButton);
+    return Files::read(path());
+}
+
+void BoardFixture::load(const QByteArray &bytes)
+{
+    Files::write(path("loaded.txt"), bytes);
+    program.dialogs.answers.enqueue(path("loaded.txt"));
+    Ui::click(board, m_loadButton);
+}
+
+QStringList BoardFixture::texts(const QStringList &slots) const
+{
+    QStringList found;
+    for (const QString &name : slots)
+        found << Ui::text(board, name);
+    return found;
 }

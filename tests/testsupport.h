@@ -6,6 +6,7 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
@@ -73,7 +74,61 @@ QWidget *find(QWidget *window, const QString &name);
 void click(QWidget *window, const QString &name);
 QString text(QWidget *window, const QString &name);
 void type(QWidget *window, const QString &name, const QString &text);
+// Types into an entry slot, or writes a result slot's caption as a button would.
+void setSlot(QWidget *window, const QString &name, const QString &text);
 bool shown(QWidget *window, const QString &name);
 // The names Tab visits from the named widget on, skipping what takes no focus or is hidden.
 QStringList tabChain(QWidget *window, const QString &from, qsizetype count);
 } // namespace Ui
+
+// What a click moves where on a board.
+namespace Wiring {
+
+// Gives every named slot a text of its own, "<name>", so that a copy shows where it came from.
+void mark(QWidget *board, const QStringList &slots);
+
+// After mark() and a click: each "A<-B" copy has A holding B's mark, and every other slot its
+// own. Returns what differs, or an empty text.
+QString differences(QWidget *board, const QStringList &slots, const QStringList &copies);
+
+// A match as the tests write it: "upper upperButton lower lowerButton > winner... [/ loser]".
+struct Match
+{
+    QString upper, upperButton, lower, lowerButton;
+    QStringList winners;
+    QString loser;
+};
+Match parse(const QString &line);
+
+// The copies of advancing one contender: into every winner slot, the other into the loser slot.
+QStringList advancing(const Match &match, bool upper);
+
+} // namespace Wiring
+
+namespace Files {
+QByteArray read(const QString &path);
+void write(const QString &path, const QByteArray &bytes);
+QByteArray lines(const QStringList &texts); // each followed by CR LF
+} // namespace Files
+
+// A board opened in a program of its own, with a folder for its files.
+class BoardFixture
+{
+public:
+    BoardFixture(WindowId id, const char *saveButton, const char *loadButton);
+
+    QString path(const QString &name = QStringLiteral("bracket.txt")) const;
+    // Saves through the board's dialog and returns what was written.
+    QByteArray save();
+    // Writes the bytes to a file and loads it through the board's dialog.
+    void load(const QByteArray &bytes);
+    QStringList texts(const QStringList &slots) const;
+
+    TestProgram program;
+    QWidget *board;
+
+private:
+    QTemporaryDir m_dir;
+    const char *m_saveButton;
+    const char *m_loadButton;
+};

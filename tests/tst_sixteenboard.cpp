@@ -44,37 +44,6 @@ const QStringList InitialTexts = wrestlers({1, 8, 4, 5, 3, 6, 2, 7, 9, 10, 11, 1
                   "Losers Bracket Winner|Winner's Bracket Winner")
                   .split('|');
 
-QString mark(const QString &name)
-{
-    return '<' + name + '>';
-}
-
-// Gives every slot a text of its own, so that a copy shows where it came from.
-void fillDistinct(QWidget *board)
-{
-    for (const QString &name : Slots) {
-        if (auto *edit = board->findChild<QLineEdit *>(name))
-            edit->setText(mark(name));
-        else
-            board->findChild<QLabel *>(name)->setText(mark(name));
-    }
-}
-
-// "A<-B" pairs: A holds what B held and every other slot is as fillDistinct left it.
-void expectCopies(QWidget *board, const QStringList &copies)
-{
-    QHash<QString, QString> expected;
-    for (const QString &copy : copies)
-        expected.insert(copy.section("<-", 0, 0), mark(copy.section("<-", 1)));
-    for (const QString &name : Slots)
-        QCOMPARE(text(board, name), expected.value(name, mark(name)));
-}
-
-QByteArray fileOf(const QStringList &lines)
-{
-    return QString(lines.join("\r\n") + "\r\n").toLatin1();
-}
-
 } // namespace
 
 class TestSixteenBoard : public QObject
@@ -185,12 +154,12 @@ private Q_SLOTS:
                 copies << m[5] + "<-" + lost; // a losers' side match has no loser slot
             return copies;
         };
-        fillDistinct(m_board);
+        Wiring::mark(m_board, Slots);
         click(m_board, m[1]);
-        expectCopies(m_board, outcome(m[0], m[2]));
-        fillDistinct(m_board);
+        QCOMPARE(Wiring::differences(m_board, Slots, outcome(m[0], m[2])), QString());
+        Wiring::mark(m_board, Slots);
         click(m_board, m[3]);
-        expectCopies(m_board, outcome(m[2], m[0]));
+        QCOMPARE(Wiring::differences(m_board, Slots, outcome(m[2], m[0])), QString());
     }
 
     void winnersAndLosersFinals_data()
@@ -208,9 +177,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, copy);
-        fillDistinct(m_board);
+        Wiring::mark(m_board, Slots);
         click(m_board, button);
-        expectCopies(m_board, {copy});
+        QCOMPARE(Wiring::differences(m_board, Slots, {copy}), QString());
     }
 
     void grandFinal_data()
@@ -294,61 +263,34 @@ private Q_SLOTS:
         QCOMPARE(m_board->focusWidget(), find(m_board, "txtWrestler1"));
     }
 
-    void saveOfAFreshBoardWritesTheInitialTexts() { QCOMPARE(saved(), fileOf(InitialTexts)); }
+    void saveOfAFreshBoardWritesTheInitialTexts() { QCOMPARE(saved(), Files::lines(InitialTexts)); }
 
     void loadPutsBackWhatSaveWroteAndLeavesTheTitlesAlone()
     {
-        fillDistinct(m_board);
+        Wiring::mark(m_board, Slots);
         type(m_board, "txtWrestler9", "007");
         const QByteArray file = saved();
         click(m_board, "Command39");
         click(m_board, "Command1");
         load(file);
         for (const QString &name : Slots)
-            QCOMPARE(text(m_board, name), name == "txtWrestler9" ? "007" : mark(name));
+            QCOMPARE(text(m_board, name),
+                     name == "txtWrestler9" ? QString("007") : '<' + name + '>');
         QVERIFY(!shown(m_board, "Label2"));
         QVERIFY(!shown(m_board, "Label3"));
-    }
-
-    void filesOfTheOriginalProgram_data()
-    {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("comesBack");
-        QTest::newRow("line 3 txtWrestler3, text") << 3 << "012";
-        QTest::newRow("line 4 txtWrestler4, typed") << 4 << "12";
-        QTest::newRow("line 23 Winner7, typed") << 23 << "12";
-        QTest::newRow("line 27 winner11, typed") << 27 << "12";
-        QTest::newRow("line 28 winner12, text") << 28 << "012";
-        QTest::newRow("line 58 Label3, text") << 58 << "012";
-    }
-    void filesOfTheOriginalProgram()
-    {
-        QFETCH(int, line);
-        QFETCH(QString, comesBack);
-        QStringList lines = InitialTexts;
-        lines[line - 1] = "012";
-        load(fileOf(lines));
-        QCOMPARE(text(m_board, Slots[line - 1]), comesBack);
-        QCOMPARE(text(m_board, Slots[line % 58]), InitialTexts[line % 58]);
-        QVERIFY(m_program->dialogs.messages.isEmpty());
     }
 
 private:
     QByteArray saved()
     {
-        const QString path = m_dir.filePath("bracket.txt");
-        m_program->dialogs.answers.enqueue(path);
+        m_program->dialogs.answers.enqueue(m_dir.filePath("bracket.txt"));
         click(m_board, "Command37");
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("not written");
+        return Files::read(m_dir.filePath("bracket.txt"));
     }
     void load(const QByteArray &bytes)
     {
-        const QString path = m_dir.filePath("loaded.txt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        m_program->dialogs.answers.enqueue(path);
+        Files::write(m_dir.filePath("loaded.txt"), bytes);
+        m_program->dialogs.answers.enqueue(m_dir.filePath("loaded.txt"));
         click(m_board, "Command38");
     }
 
