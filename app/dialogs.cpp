@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QToolTip>
 
 QString SystemDialogs::saveFileName(QWidget *parent, const QString &start, const QString &filter)
 {
@@ -21,4 +23,17 @@ void SystemDialogs::warn(QWidget *parent, const QString &title, const QString &t
 void SystemDialogs::inform(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::information(parent, title, text);
+}
+
+bool SystemDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SystemDialogs::notice(QWidget *at, const QString &text)
+{
+    // Long enough to read a line, short enough not to linger over the board.
+    constexpr int ShownFor = 5000;
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), text, at, QRect(), ShownFor);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // The modal dialogs the program shows. Windows ask through this interface so that tests can
@@ -18,9 +19,14 @@ public:
 
     virtual void warn(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // Lets the user choose a printer (or a PDF file) for the printer given; false on cancel.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+    // A short note beside a widget that goes away by itself and waits for nobody.
+    virtual void notice(QWidget *at, const QString &text) = 0;
 };
 
-// The real dialogs: QFileDialog and QMessageBox.
+// The real dialogs: QFileDialog, QMessageBox, QPrintDialog, and a tool tip for notices.
 class SystemDialogs : public Dialogs
 {
 public:
@@ -28,4 +34,6 @@ public:
     QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
     void warn(QWidget *parent, const QString &title, const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    void notice(QWidget *at, const QString &text) override;
 };

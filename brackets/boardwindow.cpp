@@ -1,5 +1,6 @@
 #include "boardwindow.h"
 
+#include "boardextras.h"
 #include "bracketfilecontrol.h"
 #include "randomgenerator.h"
 #include "shell.h"
@@ -39,6 +40,7 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     wireFiles();
     wireBack();
     checkEveryButtonWired();
+    m_extras = new BoardExtras(this, m_files);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -72,11 +74,22 @@ void BoardWindow::connectButton(const char *name, std::function<void()> handler)
     connect(button, &QAbstractButton::clicked, this, std::move(handler));
 }
 
-void BoardWindow::addAction(const char *button, Steps steps)
+// Every click that can change the board is one step of its undo history, named for the user.
+std::function<void()> BoardWindow::recorded(const QString &what, std::function<void()> handler)
+{
+    return [this, what, handler = std::move(handler)] { m_extras->record(what, handler); };
+}
+
+QString BoardWindow::caption(const char *button) const
+{
+    return widget<QAbstractButton>(button)->text();
+}
+
+void BoardWindow::addAction(const char *button, Steps steps, const QString &what)
 {
     const QString name = QString::fromLatin1(button);
     m_actions.insert(name, std::move(steps));
-    connectButton(button, [this, name] { runButton(name); });
+    connectButton(button, recorded(what, [this, name] { runButton(name); }));
 }
 
 void BoardWindow::wireMatches()
@@ -90,15 +103,16 @@ void BoardWindow::wireMatches()
                 steps.push_back(copy(match.loser, other));
             return steps;
         };
-        addAction(match.upperButton, compile(advance(match.upper, match.lower)));
-        addAction(match.lowerButton, compile(advance(match.lower, match.upper)));
+        const QString title = QString::fromUtf8(match.title);
+        addAction(match.upperButton, compile(advance(match.upper, match.lower)), title);
+        addAction(match.lowerButton, compile(advance(match.lower, match.upper)), title);
     }
 }
 
 void BoardWindow::wireActions()
 {
     for (const Action &action : m_table.actions)
-        addAction(action.button, compile(action.steps));
+        addAction(action.button, compile(action.steps), caption(action.button));
 }
 
 void BoardWindow::wirePicks()
@@ -124,13 +138,14 @@ void BoardWindow::wirePicks()
                                           : compile(outcome.steps));
         }
         const Draw form = pick.draw;
-        connectButton(pick.button, [this, form, outcomes = std::move(outcomes)] {
-            m_drawHolder = qint16(draw(form));
-            for (const auto &[result, steps] : outcomes) {
-                if (result == m_drawHolder)
-                    perform(steps);
-            }
-        });
+        connectButton(pick.button,
+                      recorded(caption(pick.button), [this, form, outcomes = std::move(outcomes)] {
+                          m_drawHolder = qint16(draw(form));
+                          for (const auto &[result, steps] : outcomes) {
+                              if (result == m_drawHolder)
+                                  perform(steps);
+                          }
+                      }));
     }
 }
 
@@ -146,7 +161,8 @@ void BoardWindow::wireFiles()
     }
     m_files = new BracketFileControl(this, std::move(entries));
     connectButton(m_table.saveButton, [this] { m_files->save(); });
-    connectButton(m_table.loadButton, [this] { m_files->load(); });
+    connectButton(m_table.loadButton,
+                  recorded(caption(m_table.loadButton), [this] { m_files->load(); }));
 }
 
 void BoardWindow::wireBack()

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class BoardExtras;
 class BracketFileControl;
 
 // The engine every bracket board runs on: it builds the board's window from its table and wires
@@ -45,7 +46,9 @@ private:
 
     Steps compile(const std::vector<Board::Step> &steps) const;
     void connectButton(const char *name, std::function<void()> handler);
-    void addAction(const char *button, Steps steps);
+    void addAction(const char *button, Steps steps, const QString &what);
+    std::function<void()> recorded(const QString &what, std::function<void()> handler);
+    QString caption(const char *button) const;
     void runPick(const Board::Pick &pick);
     void runButton(const QString &button);
     void perform(const Steps &steps);
@@ -57,4 +60,5 @@ private:
     QHash<QString, bool> m_wired;
     qint16 m_drawHolder = 0;
     BracketFileControl *m_files = nullptr;
+    BoardExtras *m_extras = nullptr;
 };

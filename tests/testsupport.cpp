@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 
 QString FakeDialogs::answer(const QString &start, const QString &filter)
 {
     startPaths << start;
-    if (filter != QLatin1String("Text Files (*.txt)"))
-        qFatal("file dialog offered filter %s", qPrintable(filter));
+    filters << filter;
     if (answers.isEmpty())
         qFatal("a file dialog was shown that the test did not expect");
     const QString chosen = answers.dequeue();
@@ -38,6 +38,21 @@ void FakeDialogs::warn(QWidget *, const QString &title, const QString &text)
 void FakeDialogs::inform(QWidget *, const QString &title, const QString &text)
 {
     messages.append({false, title, text});
+}
+
+bool FakeDialogs::choosePrinter(QWidget *, QPrinter &printer)
+{
+    ++printDialogs;
+    if (printFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printFile);
+    return true;
+}
+
+void FakeDialogs::notice(QWidget *, const QString &text)
+{
+    notices << text;
 }
 
 TestProgram::TestProgram() : shell(dialogs)

@@ -25,13 +25,19 @@ public:
 
     QQueue<QString> answers;
     QStringList startPaths; // what each file dialog offered
+    QStringList filters; // the file types each file dialog offered
     std::function<void(const QString &)> afterAnswer; // runs as a file dialog closes
     QList<Message> messages;
+    QString printFile; // where a print goes, as PDF; empty: the print dialog is cancelled
+    int printDialogs = 0;
+    QStringList notices;
 
     QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
     QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
     void warn(QWidget *parent, const QString &title, const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    void notice(QWidget *at, const QString &text) override;
 
 private:
     QString answer(const QString &start, const QString &filter);

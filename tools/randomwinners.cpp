@@ -1,8 +1,12 @@
 #include "randomwinners.h"
 
+#include "dialogs.h"
 #include "form.h"
+#include "pastenames.h"
 #include "randomgenerator.h"
+#include "shell.h"
 
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -144,6 +148,14 @@ void startHints(FormWindow &window)
     toBattleRoyal->start(FirstHintTurn);
 }
 
+void acceptPastedNames(FormWindow &window)
+{
+    QList<QLineEdit *> boxes;
+    for (const char *box : NameBoxes)
+        boxes << window.widget<QLineEdit>(box);
+    new PasteNames(&window, window.shell().dialogs(), boxes);
+}
+
 } // namespace
 
 std::unique_ptr<QWidget> makeRandomWinners(Shell &shell)
@@ -154,6 +166,7 @@ std::unique_ptr<QWidget> makeRandomWinners(Shell &shell)
     QObject::connect(form.widget<QAbstractButton>("Command1"), &QAbstractButton::clicked, &form,
                      [&form] { drawWinner(form); });
     startHints(form);
+    acceptPastedNames(form);
     form.connectNavigation("Command2",
                            {{NavOp::Unload, WindowId::Random}, {NavOp::Show, WindowId::Main}});
     return window;

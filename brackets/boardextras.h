@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+
+#include <functional>
+
+class BoardHistory;
+class BoardWindow;
+class BracketFileControl;
+class QPainter;
+
+// What every board offers beyond its buttons, reached by keyboard and by the board's context
+// menu so the fixed layout stays as it is: undo and redo of clicks, Save and Load by key, the
+// board as a picture (saved, copied or printed), a list of names pasted into the entry slots, and
+// a bracket file dropped onto the board loaded as Load would.
+class BoardExtras : public QObject
+{
+    Q_OBJECT
+
+public:
+    BoardExtras(BoardWindow *board, BracketFileControl *files);
+
+    // Runs a click's change as one step of the board's undo history.
+    void record(const QString &what, const std::function<void()> &change);
+
+    // The board as the user sees it, without its row of file and navigation buttons, at the
+    // screen's pixel density.
+    QImage picture() const;
+
+    void savePicture();
+    void copyPicture();
+    void print();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void addMenuEntries();
+    void clickButton(const char *name) const;
+    void acceptDrops();
+    void paint(QPainter &painter) const;
+    void warn(const QString &text) const;
+    QString pictureStart() const;
+
+    BoardWindow *m_board;
+    BracketFileControl *m_files;
+    BoardHistory *m_history;
+    QList<QWidget *> m_leftOutOfPicture;
+    QString m_lastPicture;
+};

@@ -1,0 +1,285 @@
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+using namespace Ui;
+using Keys = QKeySequence;
+
+namespace {
+
+const Keys Undo(Qt::CTRL | Qt::Key_Z), Redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+        RedoY(Qt::CTRL | Qt::Key_Y);
+const Keys Save(Qt::CTRL | Qt::Key_S), Load(Qt::CTRL | Qt::Key_O), Print(Qt::CTRL | Qt::Key_P);
+const Keys SavePicture(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        CopyPicture(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+const Keys PasteNames(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+
+// Runs on a screen of twice the usual density, so pictures must come out at twice the size.
+constexpr int Density = 2;
+
+void addBoards()
+{
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<QString>("load");
+    // clang-format off
+    QTest::newRow("four")       << WindowId::Four      << "Command15" << "Command14";
+    QTest::newRow("eight")      << WindowId::Eight     << "Command37" << "Command38";
+    QTest::newRow("sixteen")    << WindowId::Sixteen   << "Command37" << "Command38";
+    QTest::newRow("thirty-two") << WindowId::ThirtyTwo << "Command9"  << "Command10";
+    // clang-format on
+}
+
+// Every named widget's text, label size and shown state, read straight from the widgets.
+QStringList stateOf(QWidget *window)
+{
+    QStringList state;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QString look = w->objectName() + (w->isHidden() ? " hidden " : "  ");
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            look += edit->text();
+        else if (auto *label = qobject_cast<QLabel *>(w))
+            look += label->text() + " @" + QString::number(label->font().pointSizeF());
+        state << look;
+    }
+    return state;
+}
+
+} // namespace
+
+class TestBoardExtras : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_program;
+    QTemporaryDir m_dir;
+    QWidget *m_window = nullptr;
+
+    QWidget *open(WindowId id)
+    {
+        m_program = std::make_unique<TestProgram>();
+        m_window = m_program->open(id);
+        m_window->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window);
+        return m_window;
+    }
+    // Keys pressed with the focus on the named widget, or on the window itself.
+    void press(const Keys &keys, const QString &focus = {})
+    {
+        QWidget *target = focus.isEmpty() ? m_window : find(m_window, focus);
+        target->setFocus();
+        QTest::keySequence(target, keys);
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void cleanup() { m_program.reset(); }
+
+    void picturesAndPrintsShowTheBoard_data() { addBoards(); }
+    void picturesAndPrintsShowTheBoard()
+    {
+        QFETCH(WindowId, id);
+        QWidget *board = open(id);
+        m_program->dialogs.answers.enqueue(path("board.png"));
+        press(SavePicture);
+        QCOMPARE(m_program->dialogs.filters, QStringList {"PNG Images (*.png)"});
+        QVERIFY(m_program->dialogs.startPaths[0].startsWith(QDir::home().filePath("Pictures")));
+        const QImage saved(path("board.png"));
+        QCOMPARE(saved.size(), board->size() * Density);
+        QVERIFY(saved.pixel(0, 0) != saved.pixel(saved.width() / 2, saved.height() / 2));
+
+        press(CopyPicture);
+        QImage copied = QApplication::clipboard()->image().convertToFormat(saved.format());
+        copied.setDevicePixelRatio(1);
+        QCOMPARE(copied, saved);
+
+        press(Print); // cancelled
+        m_program->dialogs.printFile = path("board.pdf");
+        press(Print);
+        QCOMPARE(m_program->dialogs.printDialogs, 2);
+        QFile pdf(path("board.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QString bytes = QString::fromLatin1(pdf.readAll());
+        QVERIFY(bytes.startsWith("%PDF-") && bytes.size() > 10000);
+        const auto box = QRegularExpression("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]").match(bytes);
+        QVERIFY(box.hasMatch()
+                && box.captured(1).toDouble() > box.captured(2).toDouble()); // landscape
+        QVERIFY(m_program->dialogs.messages.isEmpty());
+    }
+
+    void undoAndRedoRetraceLongClickSequences_data() { addBoards(); }
+    void undoAndRedoRetraceLongClickSequences()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, save);
+        QFETCH(QString, load);
+        QWidget *board = open(id);
+        FreshGenerator fresh;
+        for (QLineEdit *entry : board->findChildren<QLineEdit *>())
+            entry->setText("<" + entry->objectName() + ">");
+        m_program->dialogs.answers.enqueue(path("start.txt"));
+        press(Save);
+        QList<QAbstractButton *> buttons;
+        for (QAbstractButton *button : board->findChildren<QAbstractButton *>()) {
+            if (button->objectName() != save && button->text() != "Back")
+                buttons << button;
+        }
+        std::mt19937 choose {unsigned(id)};
+        QList<QStringList> states {stateOf(board)};
+        for (int i = 0; i < 400; ++i) {
+            QAbstractButton *button = buttons[qsizetype(choose() % buttons.size())];
+            if (button->isHidden())
+                continue;
+            if (button->objectName() == load) {
+                m_program->dialogs.answers.enqueue(path("start.txt"));
+                press(Load);
+            } else {
+                button->click();
+            }
+            if (stateOf(board) != states.last()) // a click that changes nothing is no step
+                states << stateOf(board);
+        }
+        QVERIFY(m_program->dialogs.answers.isEmpty() && m_program->dialogs.messages.isEmpty());
+        const quint32 drawn = processRandom().state();
+        for (qsizetype i = states.size() - 2; i >= -1; --i) { // one undo more than there are steps
+            press(Undo);
+            QCOMPARE(stateOf(board), states[qMax(i, 0)]);
+        }
+        for (qsizetype i = 1; i < states.size(); ++i) {
+            press(i % 2 ? Redo : RedoY);
+            QCOMPARE(stateOf(board), states[i]);
+        }
+        QCOMPARE(processRandom().state(), drawn);
+    }
+
+    void undoKeysInAnEntrySlotUndoTheTyping()
+    {
+        QWidget *board = open(WindowId::Four);
+        click(board, "Command3");
+        find(board, "One")->setFocus();
+        QTest::keyClicks(find(board, "One"), "Bret"); // typed in front of "Wrestler 1"
+        press(Undo, "One");
+        QCOMPARE(text(board, "One") + text(board, "Two1"), "Wrestler 1Wrestler 1");
+        press(RedoY, "One");
+        press(Undo); // on the board
+        QCOMPARE(text(board, "One") + text(board, "Two1"), "BretWrestler 1");
+    }
+
+    void pasteNamesFillsTheBoxesFromTheOneTypedIn_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("notice");
+        const QString one = "1 name was left out: there is no box for it.";
+        // clang-format off
+        QTest::newRow("four, blank lines and spaces dropped") << WindowId::Four << "two"
+                << "Bret\n\n  Shawn \r\nTaker\r\rKane\nMankind" << QStringList {"One", "two", "three", "four"}
+                << QStringList {"Wrestler 1", "Bret", "Shawn", "Taker"} << "2 names were left out: there are no boxes for them.";
+        QTest::newRow("sixteen, to the last") << WindowId::Sixteen << "txtWrestler16" << "Sting\nVader"
+                << QStringList {"txtWrestler15", "txtWrestler16"} << QStringList {"#15 Wrestler", "Sting"} << one;
+        QTest::newRow("thirty-two, in file order") << WindowId::ThirtyTwo << "txtWrestler16" << "Rock\nHHH"
+                << QStringList {"txtWrestler16", "wrestler17", "wrestler18"} << QStringList {"Rock", "HHH", "#18 Wrestler"} << "";
+        QTest::newRow("singles, hidden boxes left alone") << WindowId::Random << "Text1" << "Lex\nHogan\nSavage"
+                << QStringList {"Text1", "Text2", "Text3"} << QStringList {"Lex", "Hogan", "Wrestler Three"} << one;
+        QTest::newRow("nothing to paste") << WindowId::Eight << "txtWrestler1" << " \n\n"
+                << QStringList {"txtWrestler1"} << QStringList {""} << "The clipboard holds no names.";
+        // clang-format on
+    }
+    void pasteNamesFillsTheBoxesFromTheOneTypedIn()
+    {
+        QFETCH(WindowId, id);
+        QFETCH(QString, from);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, notice);
+        QWidget *window = open(id);
+        const QStringList before = stateOf(window);
+        QApplication::clipboard()->setText(clipboard);
+        press(PasteNames, from);
+        for (qsizetype i = 0; i < boxes.size(); ++i)
+            QCOMPARE(text(window, boxes[i]), expected[i]);
+        QCOMPARE(m_program->dialogs.notices.value(0), notice);
+        if (id != WindowId::Random) { // the whole paste is one step
+            press(Undo);
+            QCOMPARE(stateOf(window), before);
+        }
+    }
+
+    void droppedFileLoadsAsLoadDoes_data()
+    {
+        QTest::addColumn<QString>("target"); // empty: the board's background
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray bracket = "Bret\r\nShawn\r\n" + QByteArray(11, '\n');
+        // clang-format off
+        QTest::newRow("on the background") << ""      << "b.txt" << bracket;
+        QTest::newRow("on an entry slot")  << "three" << "b.TXT" << bracket;
+        QTest::newRow("too few names")     << ""      << "f.txt" << QByteArray("Bret\r\n");
+        QTest::newRow("not a .txt file")   << ""      << "b.csv" << bracket;
+        // clang-format on
+    }
+    void droppedFileLoadsAsLoadDoes()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFile written(path(file));
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size());
+        written.close();
+
+        QWidget *board = open(WindowId::Four);
+        click(board, "Command16");
+        m_program->dialogs.answers.enqueue(written.fileName());
+        click(board, "Command14");
+        const QStringList loaded = stateOf(board);
+        const auto loadMessage = m_program->dialogs.messages.value(0).text;
+        click(board, "Command16");
+        const QStringList reset = stateOf(board);
+        m_program->dialogs.messages.clear();
+
+        QWidget *on = target.isEmpty() ? board : find(board, target);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(written.fileName())});
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        QCOMPARE(enter.isAccepted(), file.endsWith(".txt", Qt::CaseInsensitive));
+        if (!enter.isAccepted())
+            return;
+        QDropEvent drop({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+        TestProgram::settle();
+        QCOMPARE(stateOf(board), loaded);
+        QCOMPARE(m_program->dialogs.messages.value(0).text, loadMessage);
+        if (loadMessage.isEmpty()) { // one step of the history
+            press(Undo);
+            QCOMPARE(stateOf(board), reset);
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(Density));
+    QTemporaryDir home; // with a Pictures folder, where pictures are offered first
+    QDir(home.path()).mkdir("Pictures");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestBoardExtras test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_boardextras.moc"
