@@ -128,14 +128,14 @@ bool BracketFileControl::writeWhole(QFileDevice &file, const QByteArray &bytes, 
 void BracketFileControl::load()
 {
     const QString path = m_window->shell().dialogs().openFileName(m_window, startPath(), filter());
-    if (path.isEmpty())
-        return;
-    m_lastFile = path;
-    loadFile(path);
+    if (!path.isEmpty())
+        loadFile(path);
 }
 
 bool BracketFileControl::loadFile(const QString &path)
 {
+    // A file dropped on the board is offered by the next dialog, as a chosen one is.
+    m_lastFile = path;
     if (QFileInfo(path).isDir()) {
         warn(tr("\"%1\" is a folder, not a bracket file.\n%2").arg(shown(path), unchanged()));
         return false;

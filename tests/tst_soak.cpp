@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -43,6 +44,7 @@ private:
     void saveAndLoadBack(BoardWindow *board);
     void loadSomething(BoardWindow *board);
     void fireATimer(QWidget *window);
+    void undoOrRedo(QWidget *window);
     void checkWindows();
     QString randomName();
     QString failingPath();
@@ -118,6 +120,8 @@ void TestSoak::act(QWidget *window)
         saveAndLoadBack(board);
     else if (roll < 960 && board)
         loadSomething(board);
+    else if (roll < 975)
+        undoOrRedo(window);
     else if (roll < 990)
         fireATimer(window);
     else if (roll < 995)
@@ -211,6 +215,17 @@ void TestSoak::fireATimer(QWidget *window)
         if (timer->isActive()) {
             QTimerEvent tick(timer->timerId());
             QCoreApplication::sendEvent(timer, &tick);
+            return;
+        }
+    }
+}
+
+void TestSoak::undoOrRedo(QWidget *window)
+{
+    const QString wanted = m_random.bounded(3) ? QStringLiteral("Undo") : QStringLiteral("Redo");
+    for (QAction *action : window->actions()) {
+        if (action->text().startsWith(wanted)) {
+            action->trigger();
             return;
         }
     }
