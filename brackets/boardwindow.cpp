@@ -19,6 +19,38 @@ QString withoutChampionPrefix(QString name)
     return name;
 }
 
+// Captions that tell a screen reader user nothing about what the button decides.
+bool isTerse(const QString &caption)
+{
+    static const QStringList terse {QStringLiteral(">"), QStringLiteral("<"),
+                                    QStringLiteral("Random"), QStringLiteral("Win")};
+    return terse.contains(caption);
+}
+
+// "the winner of semi-final 1" for a slot a match fills; empty for an entry slot.
+QString origin(const std::vector<Match> &matches, const char *slot)
+{
+    for (const Match &match : matches) {
+        for (const char *winner : match.winners) {
+            if (qstrcmp(winner, slot) == 0)
+                return QStringLiteral("the winner of ") + QString::fromUtf8(match.title);
+        }
+        if (match.loser && qstrcmp(match.loser, slot) == 0)
+            return QStringLiteral("the loser of ") + QString::fromUtf8(match.title);
+    }
+    return {};
+}
+
+QString advanceName(const std::vector<Match> &matches, const Match &match, const char *contender,
+                    const char *side)
+{
+    const QString title = QString::fromUtf8(match.title);
+    const QString from = origin(matches, contender);
+    if (from.isEmpty())
+        return QStringLiteral("Advance the %1 contender of %2").arg(QLatin1String(side), title);
+    return QStringLiteral("Advance %1 in %2").arg(from, title);
+}
+
 } // namespace
 
 std::vector<Step> Board::clearing(const std::vector<Line> &slotList)
@@ -92,13 +124,32 @@ void BoardWindow::wireMatches()
         };
         addAction(match.upperButton, compile(advance(match.upper, match.lower)));
         addAction(match.lowerButton, compile(advance(match.lower, match.upper)));
+        nameMatchButtons(match);
     }
+}
+
+void BoardWindow::nameMatchButtons(const Match &match)
+{
+    speak(match.upperButton, advanceName(m_table.matches, match, match.upper, "upper"));
+    speak(match.lowerButton, advanceName(m_table.matches, match, match.lower, "lower"));
+    if (match.pick)
+        speak(match.pick,
+              QStringLiteral("Pick the winner of %1 at random")
+                      .arg(QString::fromUtf8(match.title)));
+}
+
+void BoardWindow::speak(const char *button, const QString &name)
+{
+    if (!name.isEmpty())
+        widget(button)->setAccessibleName(name);
 }
 
 void BoardWindow::wireActions()
 {
-    for (const Action &action : m_table.actions)
+    for (const Action &action : m_table.actions) {
         addAction(action.button, compile(action.steps));
+        speak(action.button, QString::fromUtf8(action.spokenName));
+    }
 }
 
 void BoardWindow::wirePicks()
@@ -123,6 +174,7 @@ void BoardWindow::wirePicks()
                                           ? m_actions.value(QString::fromLatin1(outcome.asButton))
                                           : compile(outcome.steps));
         }
+        speak(pick.button, QString::fromUtf8(pick.spokenName));
         const Draw form = pick.draw;
         connectButton(pick.button, [this, form, outcomes = std::move(outcomes)] {
             m_drawHolder = qint16(draw(form));
@@ -157,8 +209,13 @@ void BoardWindow::wireBack()
 void BoardWindow::checkEveryButtonWired() const
 {
     for (const Form::Row &row : m_table.widgets) {
-        if (row.kind == Form::Kind::Button && !m_wired.value(QString::fromLatin1(row.name)))
+        if (row.kind != Form::Kind::Button)
+            continue;
+        if (!m_wired.value(QString::fromLatin1(row.name)))
             qFatal("%s: button %s does nothing", qPrintable(objectName()), row.name);
+        if (isTerse(QString::fromUtf8(row.text)) && widget(row.name)->accessibleName().isEmpty())
+            qFatal("%s: button %s has no name a screen reader could say", qPrintable(objectName()),
+                   row.name);
     }
 }
 

@@ -42,6 +42,8 @@ private:
     void wireFiles();
     void wireBack();
     void checkEveryButtonWired() const;
+    void nameMatchButtons(const Board::Match &match);
+    void speak(const char *button, const QString &name);
 
     Steps compile(const std::vector<Board::Step> &steps) const;
     void connectButton(const char *name, std::function<void()> handler);
