@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
@@ -602,10 +603,14 @@ void FormWindow::connectNavigation(const char *button, std::vector<NavStep> step
             });
 }
 
-void FormWindow::paintEvent(QPaintEvent *)
+// The background colour shows only where the picture does not reach.
+void FormWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_background);
+    const QRegion uncovered
+            = event->region() - QRect(QPoint(), m_picture.deviceIndependentSize().toSize());
+    for (const QRect &part : uncovered)
+        painter.fillRect(part, m_background);
     if (!m_picture.isNull())
         painter.drawPixmap(0, 0, m_picture);
 }

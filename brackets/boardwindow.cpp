@@ -5,6 +5,7 @@
 #include "shell.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 
 using namespace Board;
 
@@ -71,9 +72,13 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     wireFiles();
     wireBack();
     checkEveryButtonWired();
+    giveSpokenNames();
 }
 
-BoardWindow::~BoardWindow() = default;
+BoardWindow::~BoardWindow()
+{
+    QAccessible::removeActivationObserver(this);
+}
 
 BoardWindow::Steps BoardWindow::compile(const std::vector<Step> &steps) const
 {
@@ -141,7 +146,28 @@ void BoardWindow::nameMatchButtons(const Match &match)
 void BoardWindow::speak(const char *button, const QString &name)
 {
     if (!name.isEmpty())
-        widget(button)->setAccessibleName(name);
+        m_spokenNames.insert(widget(button), name);
+}
+
+// Giving a button its name tells the accessibility layer, which costs more than making the name,
+// so the names are given only once a screen reader listens: at once, or when one starts.
+void BoardWindow::giveSpokenNames()
+{
+    if (!QAccessible::isActive()) {
+        QAccessible::installActivationObserver(this);
+        return;
+    }
+    for (auto it = m_spokenNames.constBegin(); it != m_spokenNames.constEnd(); ++it)
+        it.key()->setAccessibleName(it.value());
+}
+
+void BoardWindow::accessibilityActiveChanged(bool active)
+{
+    if (!active)
+        return;
+    QAccessible::removeActivationObserver(this);
+    for (auto it = m_spokenNames.constBegin(); it != m_spokenNames.constEnd(); ++it)
+        it.key()->setAccessibleName(it.value());
 }
 
 void BoardWindow::wireActions()
@@ -213,7 +239,7 @@ void BoardWindow::checkEveryButtonWired() const
             continue;
         if (!m_wired.value(QString::fromLatin1(row.name)))
             qFatal("%s: button %s does nothing", qPrintable(objectName()), row.name);
-        if (isTerse(QString::fromUtf8(row.text)) && widget(row.name)->accessibleName().isEmpty())
+        if (isTerse(QString::fromUtf8(row.text)) && !m_spokenNames.contains(widget(row.name)))
             qFatal("%s: button %s has no name a screen reader could say", qPrintable(objectName()),
                    row.name);
     }
