@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRgb>
@@ -9,9 +11,11 @@
 
 #include "windowregistry.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
+class QPainter;
 class Shell;
 
 // Windows are described by rows: one per widget, with its name, kind, text, place and look.
@@ -72,7 +76,40 @@ struct WindowSpec
     const char *picture; // drawn at its own size from the top-left corner
 };
 
-// A label that keeps to its caption's size when its look says so.
+// How a name is shown in the room its slot has: in the slot's own font whenever it fits; a longer
+// name a little narrower, then smaller, down to a size that still reads; only a name too long even
+// for that is cut short. Whenever a name is not shown whole in the slot's own font, the slot's
+// tooltip holds it.
+class NameFit
+{
+public:
+    explicit NameFit(QWidget *slot) : m_slot(slot), m_specified(slot->font()) { }
+
+    // Shows text within room pixels: sets the slot's font and tooltip. False when it is cut.
+    bool fit(const QString &text, qreal room);
+    // The font the slot's look gives it, whatever a long name shows in.
+    QFont specified() const { return m_specified; }
+    // Call on every font change: true when the look changed it and the name wants fitting again,
+    // false when the change was the fitting's own.
+    bool fontChanged();
+
+private:
+    bool fitAnew(const QString &text, qreal room);
+    bool surelyFits(const QString &text, qreal room) const;
+    void show(const QFont &font, const QString &toolTip);
+
+    QWidget *m_slot;
+    QFont m_specified;
+    bool m_applying = false;
+    // The last fitting, which a repeated request (a resize to the same size) reuses.
+    bool m_fitted = false;
+    QString m_text;
+    qreal m_room = 0;
+    bool m_whole = true;
+};
+
+// A label that shows a name, or any caption: it keeps to its caption's size when its look says
+// so, fits a long name into its room, and paints itself in its look's two colours.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -81,13 +118,42 @@ public:
     Label(bool autoSize, QWidget *parent);
     void setCaption(const QString &caption);
     bool autoSizes() const { return m_autoSize; }
+    QFont specifiedFont() const { return m_fit.specified(); }
+    void setColours(QRgb fill, QRgb ink);
 
 protected:
     void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fit();
+    qreal room() const;
     bool m_autoSize;
+    bool m_cut = false;
+    QColor m_fill {Qt::transparent}, m_ink {Black};
+    NameFit m_fit {this};
+};
+
+// An entry slot: a one-line text box whose name shrinks to fit, as a label's does.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    TextBox(const QString &text, QWidget *parent);
+    QFont specifiedFont() const { return m_fit.specified(); }
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fit();
+    int room() const;
+    NameFit m_fit {this};
+    int m_room = -1; // pixels for the text; worked out again after a resize or font change
 };
 
 // A command button in the graphical style: a flat fill of its colour inside a raised bevel.
@@ -97,9 +163,16 @@ class Button : public QPushButton
 
 public:
     using QPushButton::QPushButton;
+    void setColours(QRgb fill, QRgb ink);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void drawBevel(QPainter &painter, bool sunken) const;
+    QColor m_fill {Blue}, m_light {White}, m_dark {Black}, m_ink {Black};
+    int m_textWidth = -1; // a caption of several words: its width on one line, once painted
 };
 
 // An option button whose caption wraps onto a second line when it is wider than the button.
@@ -164,11 +237,18 @@ protected:
 private:
     QWidget *create(const Form::Row &row);
     void setTabOrders(std::span<const Form::Row> rows);
+    QFont fontOf(const Form::Look &look) const;
+    static const Form::Look *mostCommonLook(std::span<const Form::Row> rows,
+                                            const std::function<bool(const Form::Row &)> &among);
+    void paint(QWidget *widget, const Form::Look &look);
 
     Shell &m_shell;
     QColor m_background;
     QPixmap m_picture;
+    QFont m_font;
+    const Form::Look *m_entryLook = nullptr; // the text boxes' colours, set on the window
     QHash<QString, QWidget *> m_widgets;
+    QHash<std::pair<const QMetaObject *, const Form::Look *>, QPalette> m_palettes; // while built
 };
 
 template<class T> T *FormWindow::widget(const char *name) const

@@ -2,6 +2,7 @@
 #include "shell.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -13,6 +14,14 @@ bool displayAvailable()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
             || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// The pictures an installation ships, found from the program's own folder so that a package
+// unpacked anywhere (not only under /usr) shows them.
+QString installedDataFolder()
+{
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                   .absoluteFilePath(QStringLiteral(KAYFABE_DATA_FROM_BIN)));
 }
 
 } // namespace
@@ -29,12 +38,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kayfabe Kit"));
     QApplication::setApplicationVersion(QStringLiteral(KAYFABE_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kayfabe-kit"));
+    // Lets the desktop group the windows under the program's entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAYFABE_APP_ID));
     // The windows decide when the program ends: the sixteen-man board only hides the menu.
     QApplication::setQuitOnLastWindowClosed(false);
 
     SystemDialogs dialogs;
-    Shell shell(dialogs);
+    Shell shell(dialogs, {installedDataFolder()});
     registerWindows(shell);
     QObject::connect(&shell.windows(), &WindowRegistry::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -60,6 +60,7 @@ struct Action
 {
     const char *button;
     std::vector<Step> steps;
+    const char *spokenName = nullptr; // what a screen reader says for a terse caption ("Win")
 };
 
 // The draw a pick button makes: a coin flip (0 or 1) or a scaled draw of 2 (0, 1 or 2).
@@ -78,13 +79,15 @@ struct Pick
     const char *button;
     Draw draw;
     std::vector<Outcome> outcomes; // a draw with no outcome changes nothing
+    const char *spokenName = nullptr; // what a screen reader says for "Random"
 };
 
 // Two contenders, each with an advance button beside it. Advancing a contender copies it into
-// every winner slot in order, then copies the other contender into the loser slot.
+// every winner slot in order, then copies the other contender into the loser slot. A screen
+// reader calls the buttons after the match's title and where each contender comes from.
 struct Match
 {
-    const char *title; // what the match is called on the board, e.g. "semi-final 1"
+    const char *title; // unique on its board, e.g. "semi-final 1", "the winners' final"
     const char *upper;
     const char *upperButton;
     const char *lower;

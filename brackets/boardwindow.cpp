@@ -6,6 +6,7 @@
 #include "shell.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 
 using namespace Board;
 
@@ -18,6 +19,38 @@ QString withoutChampionPrefix(QString name)
     while (name.startsWith(ChampionPrefix))
         name.remove(0, ChampionPrefix.size());
     return name;
+}
+
+// Captions that tell a screen reader user nothing about what the button decides.
+bool isTerse(const QString &caption)
+{
+    static const QStringList terse {QStringLiteral(">"), QStringLiteral("<"),
+                                    QStringLiteral("Random"), QStringLiteral("Win")};
+    return terse.contains(caption);
+}
+
+// "the winner of semi-final 1" for a slot a match fills; empty for an entry slot.
+QString origin(const std::vector<Match> &matches, const char *slot)
+{
+    for (const Match &match : matches) {
+        for (const char *winner : match.winners) {
+            if (qstrcmp(winner, slot) == 0)
+                return QStringLiteral("the winner of ") + QString::fromUtf8(match.title);
+        }
+        if (match.loser && qstrcmp(match.loser, slot) == 0)
+            return QStringLiteral("the loser of ") + QString::fromUtf8(match.title);
+    }
+    return {};
+}
+
+QString advanceName(const std::vector<Match> &matches, const Match &match, const char *contender,
+                    const char *side)
+{
+    const QString title = QString::fromUtf8(match.title);
+    const QString from = origin(matches, contender);
+    if (from.isEmpty())
+        return QStringLiteral("Advance the %1 contender of %2").arg(QLatin1String(side), title);
+    return QStringLiteral("Advance %1 in %2").arg(from, title);
 }
 
 } // namespace
@@ -41,9 +74,13 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     wireBack();
     checkEveryButtonWired();
     m_extras = new BoardExtras(this, m_files);
+    giveSpokenNames();
 }
 
-BoardWindow::~BoardWindow() = default;
+BoardWindow::~BoardWindow()
+{
+    QAccessible::removeActivationObserver(this);
+}
 
 BoardWindow::Steps BoardWindow::compile(const std::vector<Step> &steps) const
 {
@@ -106,13 +143,53 @@ void BoardWindow::wireMatches()
         const QString title = QString::fromUtf8(match.title);
         addAction(match.upperButton, compile(advance(match.upper, match.lower)), title);
         addAction(match.lowerButton, compile(advance(match.lower, match.upper)), title);
+        nameMatchButtons(match);
     }
+}
+
+void BoardWindow::nameMatchButtons(const Match &match)
+{
+    speak(match.upperButton, advanceName(m_table.matches, match, match.upper, "upper"));
+    speak(match.lowerButton, advanceName(m_table.matches, match, match.lower, "lower"));
+    if (match.pick)
+        speak(match.pick,
+              QStringLiteral("Pick the winner of %1 at random")
+                      .arg(QString::fromUtf8(match.title)));
+}
+
+void BoardWindow::speak(const char *button, const QString &name)
+{
+    if (!name.isEmpty())
+        m_spokenNames.insert(widget(button), name);
+}
+
+// Giving a button its name tells the accessibility layer, which costs more than making the name,
+// so the names are given only once a screen reader listens: at once, or when one starts.
+void BoardWindow::giveSpokenNames()
+{
+    if (!QAccessible::isActive()) {
+        QAccessible::installActivationObserver(this);
+        return;
+    }
+    for (auto it = m_spokenNames.constBegin(); it != m_spokenNames.constEnd(); ++it)
+        it.key()->setAccessibleName(it.value());
+}
+
+void BoardWindow::accessibilityActiveChanged(bool active)
+{
+    if (!active)
+        return;
+    QAccessible::removeActivationObserver(this);
+    for (auto it = m_spokenNames.constBegin(); it != m_spokenNames.constEnd(); ++it)
+        it.key()->setAccessibleName(it.value());
 }
 
 void BoardWindow::wireActions()
 {
-    for (const Action &action : m_table.actions)
+    for (const Action &action : m_table.actions) {
         addAction(action.button, compile(action.steps), caption(action.button));
+        speak(action.button, QString::fromUtf8(action.spokenName));
+    }
 }
 
 void BoardWindow::wirePicks()
@@ -137,6 +214,7 @@ void BoardWindow::wirePicks()
                                           ? m_actions.value(QString::fromLatin1(outcome.asButton))
                                           : compile(outcome.steps));
         }
+        speak(pick.button, QString::fromUtf8(pick.spokenName));
         const Draw form = pick.draw;
         connectButton(pick.button,
                       recorded(caption(pick.button), [this, form, outcomes = std::move(outcomes)] {
@@ -173,8 +251,13 @@ void BoardWindow::wireBack()
 void BoardWindow::checkEveryButtonWired() const
 {
     for (const Form::Row &row : m_table.widgets) {
-        if (row.kind == Form::Kind::Button && !m_wired.value(QString::fromLatin1(row.name)))
+        if (row.kind != Form::Kind::Button)
+            continue;
+        if (!m_wired.value(QString::fromLatin1(row.name)))
             qFatal("%s: button %s does nothing", qPrintable(objectName()), row.name);
+        if (isTerse(QString::fromUtf8(row.text)) && !m_spokenNames.contains(widget(row.name)))
+            qFatal("%s: button %s has no name a screen reader could say", qPrintable(objectName()),
+                   row.name);
     }
 }
 

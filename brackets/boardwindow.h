@@ -3,6 +3,7 @@
 #include "boardtable.h"
 #include "form.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QPointer>
 
@@ -13,7 +14,7 @@ class BracketFileControl;
 
 // The engine every bracket board runs on: it builds the board's window from its table and wires
 // each button to the steps its row gives.
-class BoardWindow : public FormWindow
+class BoardWindow : public FormWindow, private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
@@ -43,6 +44,10 @@ private:
     void wireFiles();
     void wireBack();
     void checkEveryButtonWired() const;
+    void nameMatchButtons(const Board::Match &match);
+    void speak(const char *button, const QString &name);
+    void giveSpokenNames();
+    void accessibilityActiveChanged(bool active) override;
 
     Steps compile(const std::vector<Board::Step> &steps) const;
     void connectButton(const char *name, std::function<void()> handler);
@@ -58,6 +63,7 @@ private:
     const Board::Table &m_table;
     QHash<QString, Steps> m_actions;
     QHash<QString, bool> m_wired;
+    QHash<QWidget *, QString> m_spokenNames; // for the buttons whose captions say little
     qint16 m_drawHolder = 0;
     BracketFileControl *m_files = nullptr;
     BoardExtras *m_extras = nullptr;

@@ -2,7 +2,8 @@
 # Sourced, not run: it leaves the build folder in $build and defines build_in.
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
-          fonts-liberation2 fonts-dejavu-core xvfb xauth)
+          fonts-liberation2 fonts-dejavu-core xvfb xauth
+          dpkg-dev file) # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
 packages+=(${extra_packages[@]+"${extra_packages[@]}"})
 
 missing=()

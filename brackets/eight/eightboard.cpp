@@ -142,21 +142,21 @@ std::vector<Row> widgets()
 std::vector<Match> matches()
 {
     return {
-        { "W1", "txtWrestler1", "cmdAdvance", "txtWrestler2", "Command1",  { "lblwinner1" }, "lblLoser1",  "Command12" },
-        { "W2", "txtWrestler3", "Command2",   "txtWrestler4", "Command3",  { "lblWinner2" }, "lblLoser2",  "Command29" },
-        { "W3", "txtWrestler5", "Command4",   "txtWrestler6", "Command5",  { "lblwinner3" }, "lblloser3",  "Command30" },
-        { "W4", "txtWrestler7", "Command6",   "txtWrestler8", "Command7",  { "lblWinner4" }, "lblLoser4",  "Command31" },
-        { "W5", "lblwinner1",   "Command21",  "lblWinner2",   "Command22", { "lblwinner5" }, "lblLoser6",  "Command35" },
-        { "W6", "lblwinner3",   "Command23",  "lblWinner4",   "Command24", { "lblwinner6" }, "lblLoser8",  "Command36" },
-        { "W7, winners' final", "lblwinner5", "Command25", "lblwinner6", "Command26", { "lblWinner7", "Label9" }, "lblLoser12", "Command41" },
-        { "L1", "lblLoser1",    "Command8",   "lblLoser2",    "Command9",  { "lblLoser5" },  nullptr, "Command32" },
-        { "L2", "lblloser3",    "Command10",  "lblLoser4",    "Command11", { "lblLoser7" },  nullptr, "Command33" },
-        { "L3", "lblLoser5",    "Command13",  "lblLoser6",    "Command14", { "lblLoser9" },  nullptr, "Command44" },
-        { "L4", "lblLoser7",    "Command15",  "lblLoser8",    "Command16", { "lblloser10" }, nullptr, "Command43" },
-        { "L5", "lblLoser9",    "Command20",  "lblloser10",   "Command19", { "lblLoser11" }, nullptr, "Command34" },
-        { "L6, losers' final", "lblLoser11", "Command18", "lblLoser12", "Command17", { "lblLoser13", "Label10" }, nullptr, "Command45" },
+        { "winners' match W1", "txtWrestler1", "cmdAdvance", "txtWrestler2", "Command1",  { "lblwinner1" }, "lblLoser1",  "Command12" },
+        { "winners' match W2", "txtWrestler3", "Command2",   "txtWrestler4", "Command3",  { "lblWinner2" }, "lblLoser2",  "Command29" },
+        { "winners' match W3", "txtWrestler5", "Command4",   "txtWrestler6", "Command5",  { "lblwinner3" }, "lblloser3",  "Command30" },
+        { "winners' match W4", "txtWrestler7", "Command6",   "txtWrestler8", "Command7",  { "lblWinner4" }, "lblLoser4",  "Command31" },
+        { "winners' match W5", "lblwinner1",   "Command21",  "lblWinner2",   "Command22", { "lblwinner5" }, "lblLoser6",  "Command35" },
+        { "winners' match W6", "lblwinner3",   "Command23",  "lblWinner4",   "Command24", { "lblwinner6" }, "lblLoser8",  "Command36" },
+        { "the winners' final W7", "lblwinner5", "Command25", "lblwinner6", "Command26", { "lblWinner7", "Label9" }, "lblLoser12", "Command41" },
+        { "losers' match L1", "lblLoser1",    "Command8",   "lblLoser2",    "Command9",  { "lblLoser5" },  nullptr, "Command32" },
+        { "losers' match L2", "lblloser3",    "Command10",  "lblLoser4",    "Command11", { "lblLoser7" },  nullptr, "Command33" },
+        { "losers' match L3", "lblLoser5",    "Command13",  "lblLoser6",    "Command14", { "lblLoser9" },  nullptr, "Command44" },
+        { "losers' match L4", "lblLoser7",    "Command15",  "lblLoser8",    "Command16", { "lblloser10" }, nullptr, "Command43" },
+        { "losers' match L5", "lblLoser9",    "Command20",  "lblloser10",   "Command19", { "lblLoser11" }, nullptr, "Command34" },
+        { "the losers' final L6", "lblLoser11", "Command18", "lblLoser12", "Command17", { "lblLoser13", "Label10" }, nullptr, "Command45" },
         // "Win" only names the champion: nothing is hidden and no "Winner: " is put in front.
-        { "grand final", "Label9", "Command27", "Label10", "Command28", { "Label1" }, nullptr, "Command42" },
+        { "the grand final", "Label9", "Command27", "Label10", "Command28", { "Label1" }, nullptr, "Command42" },
     };
 }
 

@@ -57,11 +57,11 @@ std::vector<Row> widgets()
 std::vector<Match> matches()
 {
     return {
-        { "semi-final 1",        "One",    "Command3", "two",    "Command4",  { "Two1" },   "loser1", "Command18" },
-        { "semi-final 2",        "three",  "Command5", "four",   "Command6",  { "Two2" },   "loser2", "Command19" },
-        { "winners' final",      "Two1",   "Command2", "Two2",   "Command1",  { "Four4", "Three1" }, "loser4" },
-        { "losers' semi-final",  "loser1", "Command7", "loser2", "Command10", { "loser3" }, nullptr,  "Command20" },
-        { "losers' final",       "loser3", "Command8", "loser4", "Command9",  { "four2" },  nullptr,  "Command21" },
+        { "semi-final 1",           "One",    "Command3", "two",    "Command4",  { "Two1" },   "loser1", "Command18" },
+        { "semi-final 2",           "three",  "Command5", "four",   "Command6",  { "Two2" },   "loser2", "Command19" },
+        { "the winners' final",     "Two1",   "Command2", "Two2",   "Command1",  { "Four4", "Three1" }, "loser4" },
+        { "the losers' semi-final", "loser1", "Command7", "loser2", "Command10", { "loser3" }, nullptr,  "Command20" },
+        { "the losers' final",      "loser3", "Command8", "loser4", "Command9",  { "four2" },  nullptr,  "Command21" },
     };
 }
 
@@ -77,9 +77,11 @@ std::vector<Pick> picks()
         // The winners' final's pick fills the winner before the finalist; same result as ">".
         { "Command11", Draw::CoinFlip, {
               { 1, nullptr, { copy("Three1", "Two1"), copy("Four4", "Two1"), copy("loser4", "Two2") } },
-              { 0, nullptr, { copy("Three1", "Two2"), copy("Four4", "Two2"), copy("loser4", "Two1") } } } },
+              { 0, nullptr, { copy("Three1", "Two2"), copy("Four4", "Two2"), copy("loser4", "Two1") } } },
+          "Pick the winner of the winners' final at random" },
         // In the grand final a flip of 1 crowns the lower finalist, unlike every other pick.
-        { "Command22", Draw::CoinFlip, { { 1, "Command13" }, { 0, "Command12" } } },
+        { "Command22", Draw::CoinFlip, { { 1, "Command13" }, { 0, "Command12" } },
+          "Pick the champion at random" },
     };
 }
 
@@ -116,8 +118,8 @@ Table makeTable()
             matches(),
             {Draw::CoinFlip, 1, 0},
             picks(),
-            {{"Command12", grandFinalWin("Four4")},
-             {"Command13", grandFinalWin("four2")},
+            {{"Command12", grandFinalWin("Four4"), "Crown the winners' finalist champion"},
+             {"Command13", grandFinalWin("four2"), "Crown the losers' finalist champion"},
              {"Command16", reset()}},
             slotList(),
             "Command15",

@@ -163,33 +163,33 @@ std::vector<Row> widgets()
 std::vector<Match> matches()
 {
     return {
-        { "match 1",  "txtWrestler1",  "win1",  "txtWrestler2",  "win2",  { "winner1" },  "loser1" },
-        { "match 2",  "txtWrestler3",  "win3",  "txtWrestler4",  "win4",  { "winner2" },  "loser2" },
-        { "match 3",  "txtWrestler5",  "win5",  "txtWrestler6",  "win6",  { "winner3" },  "loser3" },
-        { "match 4",  "txtWrestler7",  "win7",  "txtWrestler8",  "win8",  { "winner4" },  "loser4" },
-        { "match 5",  "winner1",       "win9",  "winner2",       "win10", { "winner5" },  "loser6" },
-        { "match 6",  "winner3",       "win11", "winner4",       "win12", { "winner6" },  "loser8" },
-        { "match 7",  "winner5",       "win13", "winner6",       "win14", { "Winner7" },  "loser12" },
-        { "match 8",  "txtWrestler9",  "win15", "txtWrestler10", "win16", { "winner8" },  "loser13" },
-        { "match 9",  "txtWrestler11", "win17", "txtWrestler12", "win18", { "winner9" },  "loser14" },
-        { "match 10", "txtWrestler13", "win19", "txtWrestler14", "win20", { "winner10" }, "loser15" },
-        { "match 11", "txtWrestler15", "win21", "txtWrestler16", "win22", { "winner11" }, "loser16" },
-        { "match 12", "winner8",       "win23", "winner9",       "win24", { "winner12" }, "loser18" },
-        { "match 13", "winner10",      "win25", "winner11",      "win26", { "winner13" }, "loser19" },
-        { "match 14", "winner12",      "win27", "winner13",      "win28", { "winner14" }, "loser24" },
+        { "winners' match 1",  "txtWrestler1",  "win1",  "txtWrestler2",  "win2",  { "winner1" },  "loser1" },
+        { "winners' match 2",  "txtWrestler3",  "win3",  "txtWrestler4",  "win4",  { "winner2" },  "loser2" },
+        { "winners' match 3",  "txtWrestler5",  "win5",  "txtWrestler6",  "win6",  { "winner3" },  "loser3" },
+        { "winners' match 4",  "txtWrestler7",  "win7",  "txtWrestler8",  "win8",  { "winner4" },  "loser4" },
+        { "winners' match 5",  "winner1",       "win9",  "winner2",       "win10", { "winner5" },  "loser6" },
+        { "winners' match 6",  "winner3",       "win11", "winner4",       "win12", { "winner6" },  "loser8" },
+        { "winners' match 7",  "winner5",       "win13", "winner6",       "win14", { "Winner7" },  "loser12" },
+        { "winners' match 8",  "txtWrestler9",  "win15", "txtWrestler10", "win16", { "winner8" },  "loser13" },
+        { "winners' match 9",  "txtWrestler11", "win17", "txtWrestler12", "win18", { "winner9" },  "loser14" },
+        { "winners' match 10", "txtWrestler13", "win19", "txtWrestler14", "win20", { "winner10" }, "loser15" },
+        { "winners' match 11", "txtWrestler15", "win21", "txtWrestler16", "win22", { "winner11" }, "loser16" },
+        { "winners' match 12", "winner8",       "win23", "winner9",       "win24", { "winner12" }, "loser18" },
+        { "winners' match 13", "winner10",      "win25", "winner11",      "win26", { "winner13" }, "loser19" },
+        { "winners' match 14", "winner12",      "win27", "winner13",      "win28", { "winner14" }, "loser24" },
         // The losers of a losers' side match are out.
-        { "A1", "loser1",  "lose1",    "loser2",  "lose2",     { "loser5" } },
-        { "A2", "loser3",  "lose3",    "loser4",  "lose4",     { "loser7" } },
-        { "A3", "loser5",  "Command8", "loser6",  "Command10", { "loser9" } },
-        { "A4", "loser7",  "lose7",    "loser8",  "lose8",     { "loser10" } },
-        { "A5", "loser9",  "lose9",    "loser10", "lose10",    { "loser11" } },
-        { "A6", "loser12", "lose12",   "loser11", "lose11",    { "AWinner" } },
-        { "B1", "loser13", "lose13",   "loser14", "lose14",    { "loser17" } },
-        { "B2", "loser15", "lose15",   "loser16", "lose16",    { "loser20" } },
-        { "B3", "loser17", "lose17",   "loser18", "lose18",    { "loser21" } },
-        { "B4", "loser19", "lose19",   "loser20", "lose20",    { "loser22" } },
-        { "B5", "loser21", "lose21",   "loser22", "lose22",    { "loser23" } },
-        { "B6", "loser23", "lose23",   "loser24", "lose24",    { "BWinner" } },
+        { "losers' match A1", "loser1",  "lose1",    "loser2",  "lose2",     { "loser5" } },
+        { "losers' match A2", "loser3",  "lose3",    "loser4",  "lose4",     { "loser7" } },
+        { "losers' match A3", "loser5",  "Command8", "loser6",  "Command10", { "loser9" } },
+        { "losers' match A4", "loser7",  "lose7",    "loser8",  "lose8",     { "loser10" } },
+        { "losers' match A5", "loser9",  "lose9",    "loser10", "lose10",    { "loser11" } },
+        { "losers' match A6", "loser12", "lose12",   "loser11", "lose11",    { "AWinner" } },
+        { "losers' match B1", "loser13", "lose13",   "loser14", "lose14",    { "loser17" } },
+        { "losers' match B2", "loser15", "lose15",   "loser16", "lose16",    { "loser20" } },
+        { "losers' match B3", "loser17", "lose17",   "loser18", "lose18",    { "loser21" } },
+        { "losers' match B4", "loser19", "lose19",   "loser20", "lose20",    { "loser22" } },
+        { "losers' match B5", "loser21", "lose21",   "loser22", "lose22",    { "loser23" } },
+        { "losers' match B6", "loser23", "lose23",   "loser24", "lose24",    { "BWinner" } },
     };
 }
 
@@ -228,16 +228,16 @@ std::vector<Action> finals()
     return {
         // Losers' final and winners' final: the winner's name goes up into the grand final's
         // title. Each half's winner has a Win button of its own under it.
-        { "Command7", { copy("Label1", "AWinner") } },
-        { "Command9", { copy("Label1", "BWinner") } },
-        { "Command6", { copy("Label3", "Winner7") } },
-        { "Command5", { copy("Label3", "winner14") } },
+        { "Command7", { copy("Label1", "AWinner") },  "Win the losers' final for the winner of side A" },
+        { "Command9", { copy("Label1", "BWinner") },  "Win the losers' final for the winner of side B" },
+        { "Command6", { copy("Label3", "Winner7") },  "Win the winners' final for the left half's winner" },
+        { "Command5", { copy("Label3", "winner14") }, "Win the winners' final for the right half's winner" },
         // Grand final: only the champion's title stays on show, and it reads "Winner: " once
         // however often and in whatever order the Win buttons are clicked.
         { "Command1", { show("Label1"), hide("Label2"), hide("Label3"),
-                        championLine("Label1", "Label1") } },
+                        championLine("Label1", "Label1") }, "Crown the losers' bracket winner champion" },
         { "Command2", { show("Label3"), hide("Label1"), hide("Label2"),
-                        championLine("Label3", "Label3") } },
+                        championLine("Label3", "Label3") }, "Crown the winner's bracket winner champion" },
     };
 }
 // clang-format on
