@@ -34,6 +34,8 @@ public:
     QString openFileName(QWidget *, const QString &, const QString &) override { return file; }
     void warn(QWidget *, const QString &, const QString &text) override { fail(text); }
     void inform(QWidget *, const QString &, const QString &text) override { fail(text); }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void notice(QWidget *, const QString &text) override { fail(text); }
 
 private:
     static void fail(const QString &text) { qFatal("unexpected message: %s", qPrintable(text)); }
