@@ -32,10 +32,10 @@ QList<Holder> lines(int count, std::initializer_list<Range> typed)
 const QList<Holder> &board(int which)
 {
     static const QList<Holder> boards[] = {
-        lines(13, { { 4, 12 } }),
-        lines(28, { { 4, 27 } }),
-        lines(58, { { 4, 27 } }),
-        lines(62, { { 4, 27 }, { 58, 61 } }),
+            lines(13, {{4, 12}}),
+            lines(28, {{4, 27}}),
+            lines(58, {{4, 27}}),
+            lines(62, {{4, 27}, {58, 61}}),
     };
     return boards[which % 4];
 }
@@ -47,7 +47,7 @@ QList<Holder> pattern(QByteArrayView bits)
         for (int bit = 0; bit < 8; ++bit)
             holders << ((uchar(bits[i]) >> bit) & 1 ? Holder::Typed : Holder::Text);
     }
-    return holders.isEmpty() ? QList<Holder> { Holder::Typed } : holders;
+    return holders.isEmpty() ? QList<Holder> {Holder::Typed} : holders;
 }
 
 void require(bool holds, const char *property)
