@@ -63,16 +63,6 @@ private Q_SLOTS:
         QVERIFY(!shown(m_f->board, "Four4") && !shown(m_f->board, "Command12"));
     }
 
-    void loadsTheFirstValuesOfALongerFile()
-    {
-        QStringList names;
-        for (int i = 1; i <= 62; ++i)
-            names << QStringLiteral("name %1").arg(i);
-        m_f->load(Files::lines(names) + QByteArray(20 << 20, 'x')); // never read
-        QCOMPARE(m_f->texts(FileOrder), names.mid(0, 13));
-        QVERIFY(m_f->program.dialogs.messages.isEmpty());
-    }
-
     void cancelledDialogsDoNothing()
     {
         Files::write(m_f->path(), "keep\r\n");

@@ -87,13 +87,9 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("points");
         // clang-format off
         QTest::newRow("entry slot") << "txtWrestler13" << "#13 Wrestler" << QRect(10080, 1920, 1215, 285) << 8.25;
-        QTest::newRow("half's winner") << "winner14" << "Winner" << QRect(6000, 1800, 1215, 255) << 9.0;
-        QTest::newRow("first losers") << "loser4" << "Loser 4" << QRect(0, 6240, 1215, 255) << 9.75;
         QTest::newRow("right half") << "win26" << "<" << QRect(8400, 2760, 255, 255) << 8.25;
-        QTest::newRow("losers' side A") << "lose11" << ">" << QRect(5640, 6120, 255, 255) << 8.25;
         QTest::newRow("losers' side B") << "lose20" << "<" << QRect(8880, 5640, 255, 255) << 8.25;
         QTest::newRow("tall Win") << "Command5" << "Win" << QRect(6240, 2040, 495, 375) << 8.25;
-        QTest::newRow("title") << "Label3" << "Winner's Bracket Winner" << QRect(5040, 3720, 3105, 360) << 13.5;
         // clang-format on
     }
     void widgetsOfEachKind()
