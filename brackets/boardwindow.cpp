@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QTimer>
 
 using namespace Board;
 
@@ -73,7 +74,6 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     wireFiles();
     wireBack();
     checkEveryButtonWired();
-    m_extras = new BoardExtras(this, m_files);
     giveSpokenNames();
 }
 
@@ -112,9 +112,25 @@ void BoardWindow::connectButton(const char *name, std::function<void()> handler)
 }
 
 // Every click that can change the board is one step of its undo history, named for the user.
+void BoardWindow::paintEvent(QPaintEvent *event)
+{
+    FormWindow::paintEvent(event);
+    // The extras (undo history, keys, menu, drops) are made once the board is on screen, or at
+    // its first click if that comes sooner: the board appears sooner without them.
+    if (!m_extras)
+        QTimer::singleShot(0, this, [this] { extras(); });
+}
+
+BoardExtras &BoardWindow::extras()
+{
+    if (!m_extras)
+        m_extras = new BoardExtras(this, m_files);
+    return *m_extras;
+}
+
 std::function<void()> BoardWindow::recorded(const QString &what, std::function<void()> handler)
 {
-    return [this, what, handler = std::move(handler)] { m_extras->record(what, handler); };
+    return [this, what, handler = std::move(handler)] { extras().record(what, handler); };
 }
 
 QString BoardWindow::caption(const char *button) const

@@ -27,6 +27,9 @@ public:
 
     const Board::Table &table() const { return m_table; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     struct Compiled
     {
@@ -53,6 +56,7 @@ private:
     void connectButton(const char *name, std::function<void()> handler);
     void addAction(const char *button, Steps steps, const QString &what);
     std::function<void()> recorded(const QString &what, std::function<void()> handler);
+    BoardExtras &extras();
     QString caption(const char *button) const;
     void runPick(const Board::Pick &pick);
     void runButton(const QString &button);

@@ -71,6 +71,9 @@ class TestBoardExtras : public QObject
         m_window = m_program->open(id);
         m_window->activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window);
+        // The board's keys and menu come once it is on screen.
+        [[maybe_unused]] const bool ready
+                = QTest::qWaitFor([this] { return !m_window->actions().isEmpty(); });
         return m_window;
     }
     // Keys pressed with the focus on the named widget, or on the window itself.
