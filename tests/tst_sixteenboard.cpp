@@ -1,3 +1,4 @@
+#include "boardlists.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -13,18 +14,8 @@ using namespace Ui;
 
 namespace {
 
-QStringList numbered(const QString &stem, int from, int to)
-{
-    QStringList names;
-    for (int n = from; n <= to; ++n)
-        names << stem + QString::number(n);
-    return names;
-}
-
 // The board's 58 slots in the order of its file.
-const QStringList Slots = numbered("txtWrestler", 1, 16) + numbered("winner", 1, 6)
-        + QStringList {"Winner7"} + numbered("winner", 8, 14) + numbered("loser", 1, 24)
-        + QStringList {"AWinner", "BWinner", "Label1", "Label3"};
+const QStringList Slots = boardList(WindowId::Sixteen).slots;
 
 QStringList wrestlers(std::initializer_list<int> seeds)
 {
@@ -254,7 +245,7 @@ private Q_SLOTS:
 
     void tabRunsThroughTheNamesInNumberOrder()
     {
-        QCOMPARE(tabChain(m_board, "txtWrestler1", 16), numbered("txtWrestler", 1, 16));
+        QCOMPARE(tabChain(m_board, "txtWrestler1", 16), Slots.mid(0, 16));
         m_board->activateWindow();
         QCOMPARE(m_board->focusWidget(), find(m_board, "txtWrestler1"));
     }
