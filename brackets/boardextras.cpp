@@ -48,13 +48,8 @@ QList<QLineEdit *> entrySlots(const BoardWindow &board)
 QList<QWidget *> fileAndNavigationButtons(const BoardWindow &board)
 {
     const Board::Table &table = board.table();
-    QList<QWidget *> buttons {board.widget(table.saveButton), board.widget(table.loadButton),
-                              board.widget(table.backButton)};
-    for (const Form::Row &row : table.widgets) {
-        if (row.kind == Form::Kind::Button && qstrcmp(row.text, "Reset") == 0)
-            buttons << board.widget(row.name);
-    }
-    return buttons;
+    return {board.widget(table.saveButton), board.widget(table.loadButton),
+            board.widget(table.resetButton), board.widget(table.backButton)};
 }
 
 // The bracket file a drag carries: one local file whose name ends in .txt.

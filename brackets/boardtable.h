@@ -123,6 +123,7 @@ struct Table
     std::vector<Line> slotList; // the order of Save, Load and (usually) Reset
     const char *saveButton;
     const char *loadButton;
+    const char *resetButton; // the steps are among the actions; pictures leave it out
     const char *backButton;
     std::vector<NavStep> back;
 };

@@ -195,6 +195,7 @@ Table makeTable()
             lines,
             "Command37",
             "Command38",
+            "Command39",
             "Command40",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Eight}},
     };

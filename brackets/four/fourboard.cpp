@@ -124,6 +124,7 @@ Table makeTable()
             slotList(),
             "Command15",
             "Command14",
+            "Command16",
             "Command17",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Four}},
     };

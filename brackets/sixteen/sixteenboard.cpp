@@ -271,6 +271,7 @@ Table makeTable()
             slotList(),
             "Command37",
             "Command38",
+            "Command39",
             "Command40",
             // The menu was only hidden behind this board: it comes back as it was left.
             {{NavOp::Unload, WindowId::Sixteen}, {NavOp::Show, WindowId::Main}},

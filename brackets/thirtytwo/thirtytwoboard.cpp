@@ -288,6 +288,7 @@ Table makeTable()
             slots,
             "Command9",
             "Command10",
+            "Command4",
             "Command3",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::ThirtyTwo}},
     };
