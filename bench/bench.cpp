@@ -339,17 +339,26 @@ void generates(WindowRegistry &windows, int count)
 
 // --- Memory, in fresh processes ---------------------------------------------------------------
 
+// The program as main() starts it, with its menu painted.
+struct Program
+{
+    Program()
+    {
+        registerWindows(shell);
+        startWatchingPaints();
+        waitForPaint(shell.windows().show(WindowId::Main));
+    }
+    FileAnswer dialogs;
+    Shell shell {dialogs};
+};
+
 // Opens every window once, as a user would, and reports the resident memory then.
 int everyWindow(int argc, char *argv[])
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication app(argc, argv);
-    FileAnswer dialogs;
-    Shell shell(dialogs);
-    registerWindows(shell);
-    WindowRegistry &windows = shell.windows();
-    startWatchingPaints();
-    waitForPaint(windows.show(WindowId::Main));
+    Program program;
+    WindowRegistry &windows = program.shell.windows();
     for (const Tool &tool : Tools) {
         openFromMenu(windows, tool);
         backToMenu(windows, tool);
@@ -427,12 +436,8 @@ int benchmark(int argc, char *argv[])
     std::printf("Kayfabe Kit %s, Qt %s, platform %s: medians of %d runs\n\n", KAYFABE_VERSION,
                 qVersion(), qPrintable(QGuiApplication::platformName()), runs);
     std::printf("%-44s %13s %13s %11s  %s\n", "figure", "program", "floor", "ratio", "target");
-    FileAnswer dialogs;
-    Shell shell(dialogs);
-    registerWindows(shell);
-    WindowRegistry &windows = shell.windows();
-    startWatchingPaints();
-    waitForPaint(windows.show(WindowId::Main));
+    Program program;
+    WindowRegistry &windows = program.shell.windows();
     QTemporaryDir folder;
     const QString menuRecipe = folder.filePath(QStringLiteral("menu"));
     BareWindow::writeRecipes(menuRecipe, {BareWindow::recipeOf(windows.instance(WindowId::Main))});
@@ -442,7 +447,7 @@ int benchmark(int argc, char *argv[])
     if (part("windows"))
         windowOpening(windows, runs);
     if (part("clicks"))
-        heavyClicks(windows, dialogs, runs);
+        heavyClicks(windows, program.dialogs, runs);
     if (part("memory"))
         memory(windows, folder.filePath(QStringLiteral("recipes")), std::min(runs, 5));
     if (part("generates"))

@@ -58,6 +58,7 @@ void FakeDialogs::notice(QWidget *, const QString &text)
 TestProgram::TestProgram() : shell(dialogs)
 {
     registerWindows(shell);
+    QObject::connect(&shell.windows(), &WindowRegistry::programEnded, [this] { ++endings; });
 }
 
 TestProgram::~TestProgram()

@@ -52,6 +52,7 @@ public:
 
     FakeDialogs dialogs;
     Shell shell;
+    int endings = 0; // how often the program has ended
 
     WindowRegistry &windows() { return shell.windows(); }
     QWidget *open(WindowId id) { return windows().show(id); }

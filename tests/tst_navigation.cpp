@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,15 +18,9 @@ private Q_SLOTS:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        m_ended = std::make_unique<QSignalSpy>(&m_program->windows(),
-                                               &WindowRegistry::programEnded);
         m_menu = m_program->open(WindowId::Main);
     }
-    void cleanup()
-    {
-        m_ended.reset();
-        m_program.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void menuShowsItsButtons()
     {
@@ -55,7 +48,7 @@ private Q_SLOTS:
     {
         m_program->open(WindowId::Four);
         click(m_menu, "cmdExit");
-        QCOMPARE(m_ended->count(), 1);
+        QCOMPARE(m_program->endings, 1);
         QCOMPARE(m_program->windows().loadedCount(), 0);
     }
 
@@ -71,14 +64,14 @@ private Q_SLOTS:
         click(m_menu, "cmdFourman");
         TestProgram::settle();
         QVERIFY(firstMenu.isNull());
-        QCOMPARE(m_ended->count(), 0);
+        QCOMPARE(m_program->endings, 0);
         QWidget *board = m_program->windows().instance(WindowId::Four);
         QVERIFY(board && board->isVisible());
         click(board, "Command17");
         TestProgram::settle();
         QVERIFY(m_program->windows().instance(WindowId::Main)->isVisible());
         QVERIFY(!m_program->windows().isLoaded(WindowId::Four));
-        QCOMPARE(m_ended->count(), 0);
+        QCOMPARE(m_program->endings, 0);
     }
 
     void closingTheOnlyWindowThroughItsFrameEndsTheProgram()
@@ -87,14 +80,14 @@ private Q_SLOTS:
         TestProgram::settle();
         m_program->windows().instance(WindowId::Four)->close();
         TestProgram::settle();
-        QCOMPARE(m_ended->count(), 1);
+        QCOMPARE(m_program->endings, 1);
     }
 
     void closingTheMenuEndsTheProgram()
     {
         m_menu->close();
         TestProgram::settle();
-        QCOMPARE(m_ended->count(), 1);
+        QCOMPARE(m_program->endings, 1);
     }
 
     void unloadingTheMenuBeforeShowingAToolDoesNotEndTheProgram()
@@ -103,7 +96,7 @@ private Q_SLOTS:
         windows.run(std::vector<NavStep> {{NavOp::Unload, WindowId::Main},
                                           {NavOp::Show, WindowId::Four}});
         TestProgram::settle();
-        QCOMPARE(m_ended->count(), 0);
+        QCOMPARE(m_program->endings, 0);
         QVERIFY(windows.isLoaded(WindowId::Four));
     }
 
@@ -164,7 +157,6 @@ private:
     }
 
     std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<QSignalSpy> m_ended;
     QWidget *m_menu = nullptr;
 };
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,19 +44,13 @@ private Q_SLOTS:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        m_ended = std::make_unique<QSignalSpy>(&m_program->windows(),
-                                               &WindowRegistry::programEnded);
         m_menu = m_program->open(WindowId::Main);
         click(m_menu, "cmdsixteen");
         TestProgram::settle();
         m_board = m_program->windows().instance(WindowId::Sixteen);
         QVERIFY(m_board && m_board->isVisible());
     }
-    void cleanup()
-    {
-        m_ended.reset();
-        m_program.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void opensWithItsInitialTexts()
     {
@@ -230,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(m_program->windows().instance(WindowId::Main), menu.data());
         QVERIFY(menu->isVisible());
         QVERIFY(!m_program->windows().isLoaded(WindowId::Sixteen));
-        QCOMPARE(m_ended->count(), 0);
+        QCOMPARE(m_program->endings, 0);
         click(menu, "cmdsixteen");
         QWidget *again = m_program->windows().instance(WindowId::Sixteen);
         QCOMPARE(text(again, "txtWrestler1"), "#1 Wrestler");
@@ -240,7 +233,7 @@ private Q_SLOTS:
     {
         m_board->close();
         TestProgram::settle();
-        QCOMPARE(m_ended->count(), 1);
+        QCOMPARE(m_program->endings, 1);
     }
 
     void tabRunsThroughTheNamesInNumberOrder()
@@ -283,7 +276,6 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<QSignalSpy> m_ended;
     QWidget *m_menu = nullptr;
     QWidget *m_board = nullptr;
 };
