@@ -3,7 +3,7 @@
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xvfb xauth
-          dpkg-dev file) # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
+          dpkg-dev file ccache) # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
 packages+=(${extra_packages[@]+"${extra_packages[@]}"})
 
 missing=()
@@ -29,10 +29,15 @@ build_in() {
     local folder=$1
     shift
     if [ ! -f "$folder/build.ninja" ]; then
-        cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
+        # Rebuilds of an unchanged file (another checkout, a fresh clone) come from ccache's cache.
+        local launcher=()
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S . -B "$folder" -G Ninja "${launcher[@]+"${launcher[@]}"}" "$@" >/dev/null
     fi
     cmake --build "$folder" -j "$(nproc)"
 }
 
+# Paths relative to the checkout, so that checkouts in other folders share the cache.
+export CCACHE_BASEDIR=$PWD
 build=${build:-build}
 build_in "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
