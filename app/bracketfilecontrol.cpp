@@ -1,16 +1,12 @@
 #include "bracketfilecontrol.h"
 
 #include "dialogs.h"
+#include "safesave.h"
 #include "shell.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-
-#include <cerrno>
-#include <cstring>
 
 using BracketFile::ReadError;
 
@@ -74,55 +70,9 @@ void BracketFileControl::save()
         }
     }
     QString error;
-    if (!writeFile(path, BracketFile::write(texts, m_holders), error))
+    if (!SafeSave::write(path, BracketFile::write(texts, m_holders), error))
         warn(tr("Could not save the bracket to \"%1\":\n%2\nThe names are still on the board.")
                      .arg(shown(path), error));
-}
-
-bool BracketFileControl::writeFile(const QString &path, const QByteArray &bytes,
-                                   QString &error) const
-{
-    const QFileInfo target(path);
-    if (target.isDir()) {
-        error = tr("It is a folder.");
-        return false;
-    }
-    if (target.exists() && !target.isFile()) {
-        // A device or pipe cannot be replaced by a new file; write into it as it is.
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                && writeWhole(file, bytes, error);
-    }
-    // The old file stays as it was until the new one is completely written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = file.errorString();
-        return false;
-    }
-    if (!writeWhole(file, bytes, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool BracketFileControl::writeWhole(QFileDevice &file, const QByteArray &bytes, QString &error)
-{
-    // Unbuffered, so that a disk filling up mid-way shows as a short write here; a buffered
-    // QSaveFile can take a short write at commit for success and replace a good file with half
-    // of one.
-    errno = 0;
-    const qint64 written = file.write(bytes);
-    if (written == bytes.size())
-        return true;
-    error = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-    if (written >= 0)
-        error = tr("%1 (%2 of %3 bytes written)").arg(error).arg(written).arg(bytes.size());
-    return false;
 }
 
 void BracketFileControl::load()

@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-class QFileDevice;
-
 #include <vector>
 
 // A board's file dialog and the Save and Load it serves. It remembers the file last chosen in its
@@ -42,8 +40,6 @@ Q_SIGNALS:
 
 private:
     QString startPath() const;
-    bool writeFile(const QString &path, const QByteArray &bytes, QString &error) const;
-    static bool writeWhole(QFileDevice &file, const QByteArray &bytes, QString &error);
     void warn(const QString &text) const;
     void reportReadError(const QString &path, const BracketFile::ReadError &error) const;
 

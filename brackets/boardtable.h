@@ -97,6 +97,26 @@ struct Match
     const char *pick = nullptr; // decided with the board's pick rule
 };
 
+// A match decided by Win buttons instead of advance buttons (the steps of those buttons say what
+// they do). What it is matters to drawing a field and to writing the results: its two contenders
+// and the slots its winner's name lands in. A final that crowns the champion lands in a champion
+// line ("Winner: " and the name).
+struct Final
+{
+    const char *title; // unique on its board among matches and finals
+    const char *upper;
+    const char *lower;
+    std::vector<const char *> winners;
+};
+
+// A round of the tournament: the titles of its matches and finals. A board's rounds come in an
+// order in which they can be played, no match before one that feeds it.
+struct Round
+{
+    const char *name; // "Semi-finals", "Losers' Round 1", "Grand Final"...
+    std::vector<const char *> matches;
+};
+
 // How the pick buttons of a board's matches read their draw.
 struct PickRule
 {
@@ -126,6 +146,8 @@ struct Table
     const char *resetButton; // the steps are among the actions; pictures leave it out
     const char *backButton;
     std::vector<NavStep> back;
+    std::vector<Final> finals = {};
+    std::vector<Round> rounds = {}; // every match and final in exactly one round
 };
 
 // Steps that empty every slot of the list, in list order.

@@ -2,6 +2,7 @@
 
 #include "boardextras.h"
 #include "bracketfilecontrol.h"
+#include "matchgraph.h"
 #include "randomgenerator.h"
 #include "shell.h"
 
@@ -74,6 +75,7 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     wireFiles();
     wireBack();
     checkEveryButtonWired();
+    checkFinals();
     giveSpokenNames();
 }
 
@@ -275,6 +277,18 @@ void BoardWindow::checkEveryButtonWired() const
             qFatal("%s: button %s has no name a screen reader could say", qPrintable(objectName()),
                    row.name);
     }
+}
+
+void BoardWindow::checkFinals() const
+{
+    for (const Final &final : m_table.finals) {
+        for (const char *name : {final.upper, final.lower}) {
+            if (!Slot::isSlot(widget(name)))
+                qFatal("%s: %s names a contender that holds no name", qPrintable(objectName()),
+                       final.title);
+        }
+    }
+    checkRounds(m_table);
 }
 
 void BoardWindow::runButton(const QString &button)

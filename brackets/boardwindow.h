@@ -47,6 +47,7 @@ private:
     void wireFiles();
     void wireBack();
     void checkEveryButtonWired() const;
+    void checkFinals() const;
     void nameMatchButtons(const Board::Match &match);
     void speak(const char *button, const QString &name);
     void giveSpokenNames();

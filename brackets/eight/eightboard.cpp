@@ -180,6 +180,23 @@ std::vector<Line> slotList()
 }
 // clang-format on
 
+// clang-format off
+// The grand final is a match like the others, its buttons captioned "Win".
+std::vector<Round> rounds()
+{
+    return {
+        { "Winners' Round 1",     { "winners' match W1", "winners' match W2", "winners' match W3", "winners' match W4" } },
+        { "Losers' Round 1",      { "losers' match L1", "losers' match L2" } },
+        { "Winners' Semi-finals", { "winners' match W5", "winners' match W6" } },
+        { "Losers' Round 2",      { "losers' match L3", "losers' match L4" } },
+        { "Winners' Final",       { "the winners' final W7" } },
+        { "Losers' Semi-final",   { "losers' match L5" } },
+        { "Losers' Final",        { "the losers' final L6" } },
+        { "Grand Final",          { "the grand final" } },
+    };
+}
+// clang-format on
+
 Table makeTable()
 {
     const std::vector<Line> lines = slotList();
@@ -198,6 +215,8 @@ Table makeTable()
             "Command39",
             "Command40",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Eight}},
+            {},
+            rounds(),
     };
     return table;
 }

@@ -110,6 +110,25 @@ std::vector<Line> slotList()
 }
 // clang-format on
 
+// clang-format off
+// The grand final is decided by the Win button under a finalist and crowns the champion.
+std::vector<Final> finals()
+{
+    return { { "the grand final", "Four4", "four2", { "Label5" } } };
+}
+
+std::vector<Round> rounds()
+{
+    return {
+        { "Semi-finals",        { "semi-final 1", "semi-final 2" } },
+        { "Winners' Final",     { "the winners' final" } },
+        { "Losers' Semi-final", { "the losers' semi-final" } },
+        { "Losers' Final",      { "the losers' final" } },
+        { "Grand Final",        { "the grand final" } },
+    };
+}
+// clang-format on
+
 Table makeTable()
 {
     Table table {
@@ -127,6 +146,8 @@ Table makeTable()
             "Command16",
             "Command17",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Four}},
+            finals(),
+            rounds(),
     };
     return table;
 }

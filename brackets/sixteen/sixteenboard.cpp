@@ -223,7 +223,7 @@ std::vector<Line> slotList()
     };
 }
 
-std::vector<Action> finals()
+std::vector<Action> finalWins()
 {
     return {
         // Losers' final and winners' final: the winner's name goes up into the grand final's
@@ -254,10 +254,41 @@ std::vector<Step> reset()
 
 std::vector<Action> actions()
 {
-    std::vector<Action> all = finals();
+    std::vector<Action> all = finalWins();
     all.push_back({"Command39", reset()});
     return all;
 }
+
+// clang-format off
+// The two halves' winners meet in the winners' final, the two losers' sides' winners in the
+// losers' final; their Win buttons put the winner into the grand final's titles, and the grand
+// final's Win buttons turn the champion's title into the champion line.
+std::vector<Final> finals()
+{
+    return {
+        { "the winners' final", "Winner7", "winner14", { "Label3" } },
+        { "the losers' final",  "AWinner", "BWinner",  { "Label1" } },
+        { "the grand final",    "Label1",  "Label3",   { "Label1", "Label3" } },
+    };
+}
+
+std::vector<Round> rounds()
+{
+    return {
+        { "Winners' Round 1",        { "winners' match 1", "winners' match 2", "winners' match 3", "winners' match 4",
+                                       "winners' match 8", "winners' match 9", "winners' match 10", "winners' match 11" } },
+        { "Losers' Round 1",         { "losers' match A1", "losers' match A2", "losers' match B1", "losers' match B2" } },
+        { "Winners' Quarter-finals", { "winners' match 5", "winners' match 6", "winners' match 12", "winners' match 13" } },
+        { "Losers' Round 2",         { "losers' match A3", "losers' match A4", "losers' match B3", "losers' match B4" } },
+        { "Winners' Semi-finals",    { "winners' match 7", "winners' match 14" } },
+        { "Losers' Round 3",         { "losers' match A5", "losers' match B5" } },
+        { "Losers' Semi-finals",     { "losers' match A6", "losers' match B6" } },
+        { "Winners' Final",          { "the winners' final" } },
+        { "Losers' Final",           { "the losers' final" } },
+        { "Grand Final",             { "the grand final" } },
+    };
+}
+// clang-format on
 
 Table makeTable()
 {
@@ -275,6 +306,8 @@ Table makeTable()
             "Command40",
             // The menu was only hidden behind this board: it comes back as it was left.
             {{NavOp::Unload, WindowId::Sixteen}, {NavOp::Show, WindowId::Main}},
+            finals(),
+            rounds(),
     };
     return table;
 }

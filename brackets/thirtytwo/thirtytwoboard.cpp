@@ -272,6 +272,33 @@ std::vector<Row> widgets()
     return rows;
 }
 
+// clang-format off
+// The final is decided by the Win button under a finalist and crowns the champion.
+std::vector<Final> finals()
+{
+    return { { "the final", "Label6", "Label3", { "Label2" } } };
+}
+
+std::vector<Round> rounds()
+{
+    return {
+        { "Round of 32", { "upper-left round 1 match 1", "upper-left round 1 match 2", "upper-left round 1 match 3",
+                          "upper-left round 1 match 4", "upper-right round 1 match 1", "upper-right round 1 match 2",
+                          "upper-right round 1 match 3", "upper-right round 1 match 4", "lower-left round 1 match 1",
+                          "lower-left round 1 match 2", "lower-left round 1 match 3", "lower-left round 1 match 4",
+                          "lower-right round 1 match 1", "lower-right round 1 match 2", "lower-right round 1 match 3",
+                          "lower-right round 1 match 4" } },
+        { "Round of 16", { "upper-left round 2 match 1", "upper-left round 2 match 2", "upper-right round 2 match 1",
+                          "upper-right round 2 match 2", "lower-left round 2 match 1", "lower-left round 2 match 2",
+                          "lower-right round 2 match 1", "lower-right round 2 match 2" } },
+        { "Quarter-finals", { "the upper-left quarter's final", "the upper-right quarter's final",
+                             "the lower-left quarter's final", "the lower-right quarter's final" } },
+        { "Semi-finals", { "the upper semi-final", "the lower semi-final" } },
+        { "Final", { "the final" } },
+    };
+}
+// clang-format on
+
 Table makeTable()
 {
     const std::vector<Line> slots = slotList();
@@ -291,6 +318,8 @@ Table makeTable()
             "Command4",
             "Command3",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::ThirtyTwo}},
+            finals(),
+            rounds(),
     };
 }
 

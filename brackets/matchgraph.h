@@ -1,0 +1,23 @@
+#pragma once
+
+#include "boardtable.h"
+
+#include <QString>
+
+// What a board's table tells of its tournament beyond its buttons: which text a slot showed when
+// the board opened, whether a slot holds a name, and the rounds its matches are played in.
+// Drawing a field and writing the results build on these, for every board alike.
+namespace Board {
+
+// The text a slot shows when its board opens: "" for most, "Winner", "Loser 2" or "#1 Wrestler"
+// on some boards.
+QString openingText(const Table &table, const char *slot);
+
+// A slot holds a name unless it is blank or still shows the text it opened with.
+bool holdsName(const QString &text, const QString &opening);
+
+// Stops the program when a round names a match or final the board lacks, or leaves one out, or
+// names one twice: a fault of the board's table, caught by the first test that opens the board.
+void checkRounds(const Table &table);
+
+} // namespace Board
