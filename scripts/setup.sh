@@ -3,7 +3,8 @@
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xvfb xauth
-          dpkg-dev file ccache) # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
+          dpkg-dev file # cpack -G DEB: dpkg-shlibdeps finds the package's dependencies
+          ccache)
 packages+=(${extra_packages[@]+"${extra_packages[@]}"})
 
 missing=()
