@@ -18,6 +18,11 @@ mkdir -p "$WINEPREFIX"
         "$wine" wineboot -i >/dev/null 2>&1
         "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             >/dev/null 2>&1
+        # Faces of the same widths as the Windows ones the windows name.
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+            /d 'Liberation Serif' /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
+            >/dev/null 2>&1
         /usr/lib/wine/wineserver -w
     fi
     # The offscreen platform reads the fonts of one folder, not of its subfolders.

@@ -24,6 +24,12 @@ windows_build() {
     CCACHE_BASEDIR=$PWD cmake --build build-windows -j "$(nproc)"
 }
 
+# build-windows/kayfabe-kit-<version>-windows-x64.zip and kayfabe-kit-<version>-setup-x64.exe.
+windows_package() {
+    windows_build
+    (cd build-windows && cpack -G "ZIP;NSIS" >/dev/null)
+}
+
 # The test suite under Wine, offscreen, then the installer and the zip on Wine's desktop, each
 # in a fresh Wine prefix of its own.
 windows_test() {
