@@ -18,6 +18,11 @@ mkdir -p "$WINEPREFIX"
         "$wine" wineboot -i >/dev/null 2>&1
         "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             >/dev/null 2>&1
+        # Without an X display, Wine's null driver still gives Qt the windows it needs for its
+        # event loop (the offscreen tests).
+        if [ -z "${DISPLAY:-}" ]; then
+            "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        fi
         # Faces of the same widths as the Windows ones the windows name.
         "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
             /d 'Liberation Serif' /f >/dev/null 2>&1
