@@ -6,7 +6,8 @@
 # KAYFABE_SHOTS: a folder for pictures of the windows.
 set -euo pipefail
 build=$(realpath "$1")
-wine() { "$(dirname "$0")/../../cmake/wine-run.sh" --bare "$@"; }
+runner=$(realpath "$(dirname "$0")/../../cmake/wine-run.sh")
+wine() { "$runner" --bare "$@"; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
