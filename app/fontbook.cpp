@@ -8,6 +8,14 @@
 
 namespace {
 
+// Windows has the faces the windows name, and puts its own successors in for the old ones (such as
+// MS Sans Serif); elsewhere they stand in for faces the machine lacks.
+#ifdef Q_OS_WIN
+constexpr bool SystemHasNamedFaces = true;
+#else
+constexpr bool SystemHasNamedFaces = false;
+#endif
+
 bool isSerif(const QString &family)
 {
     return family == QLatin1String("Times New Roman");
@@ -47,7 +55,7 @@ QString FontBook::resolve(const QString &family)
     static constexpr std::array<const char *, 2> Serifs {"Liberation Serif", "DejaVu Serif"};
     static constexpr std::array<const char *, 2> Sans {"Liberation Sans", "DejaVu Sans"};
     QString chosen = family;
-    if (!installed(family)) {
+    if (!SystemHasNamedFaces && !installed(family)) {
         const auto &fallbacks = isSerif(family) ? Serifs : Sans;
         const auto found = std::find_if(fallbacks.begin(), fallbacks.end(), [this](const char *f) {
             return installed(QString::fromLatin1(f));

@@ -10,10 +10,15 @@
 namespace {
 
 // Without a display Qt would abort with a message few users understand; say what to do instead.
+// Windows always has its desktop.
 bool displayAvailable()
 {
+#ifdef Q_OS_WIN
+    return true;
+#else
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
             || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#endif
 }
 
 // The pictures an installation ships, found from the program's own folder so that a package

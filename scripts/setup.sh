@@ -7,23 +7,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
           ccache)
 packages+=(${extra_packages[@]+"${extra_packages[@]}"})
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing ${missing[*]}"
-        export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "Kayfabe Kit needs these Debian packages. Install them with:" >&2
-        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
-    fi
-fi
+source scripts/packages.sh
+need_packages "${packages[@]}"
 
 # build_in <folder> [cmake options...]: configures the folder once, then builds everything.
 build_in() {

@@ -1,0 +1,43 @@
+# Shared by ./package windows and ./test: builds Kayfabe Kit for Windows in build-windows with
+# mingw-w64 and the Qt of scripts/windows-qt.sh, and tests it under Wine. Sourced, not run.
+source scripts/packages.sh
+windows_qt=${KAYFABE_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/kayfabe-kit/qt-6.4.2-mingw64}
+
+windows_qt_present() {
+    [ -f "$windows_qt/lib/cmake/Qt6/Qt6Config.cmake" ]
+}
+
+windows_build() {
+    if ! windows_qt_present; then
+        echo "No Windows Qt in $windows_qt: build it with scripts/windows-qt.sh (about an hour)," >&2
+        echo "or point KAYFABE_WINDOWS_QT at one built the same way." >&2
+        exit 1
+    fi
+    need_packages cmake ninja-build qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-x86-64 nsis zip unzip ccache wine wine64 xvfb xauth xdotool imagemagick
+    if [ ! -f build-windows/build.ninja ]; then
+        # Unchanged files come from ccache's cache, shared with other checkouts.
+        KAYFABE_WINDOWS_QT=$windows_qt cmake -S . -B build-windows -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE=cmake/mingw64-toolchain.cmake -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    fi
+    CCACHE_BASEDIR=$PWD cmake --build build-windows -j "$(nproc)"
+}
+
+# build-windows/kayfabe-kit-<version>-windows-x64.zip and kayfabe-kit-<version>-setup-x64.exe.
+windows_package() {
+    windows_build
+    (cd build-windows && cpack -G "ZIP;NSIS" >/dev/null)
+}
+
+# The test suite under Wine, offscreen, then the installer and the zip on Wine's desktop, each
+# in a fresh Wine prefix of its own.
+windows_test() {
+    local prefixes
+    prefixes=$(mktemp -d)
+    # shellcheck disable=SC2064 # the folder is known now
+    trap "WINEPREFIX=$prefixes/tests /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf $prefixes" RETURN
+    WINEPREFIX=$prefixes/tests ctest --test-dir build-windows --output-on-failure -j 2
+    WINEPREFIX=$prefixes/packages xvfb-run -n $((RANDOM % 500 + 100)) -s '-screen 0 1024x768x24' \
+        tests/wine/packages.sh build-windows
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Tries the Windows packages in build-windows on Wine's desktop (run under Xvfb, with a fresh
+# WINEPREFIX): installs silently, starts the installed program from another folder, checks a
+# played bracket through installcheck, uninstalls and finds nothing left; then starts the
+# program from the zip unpacked into a folder whose name has spaces and non-ASCII letters.
+# KAYFABE_SHOTS: a folder for pictures of the windows.
+set -euo pipefail
+build=$(realpath "$1")
+runner=$(realpath "$(dirname "$0")/../../cmake/wine-run.sh")
+wine() { "$runner" --bare "$@"; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_and_exit <program.exe>: from a folder without pictures, the main menu comes up at its
+# size with the shipped pictures, Alt+X ends the program with exit code 0.
+start_and_exit() {
+    mkdir -p "$work/elsewhere"
+    (cd "$work/elsewhere" && QT_FORCE_STDERR_LOGGING=1 exec wine "$1" >"$work/log" 2>&1) &
+    local program=$! window
+    window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Main Menu$' | head -n1) \
+        || fail "no main menu from $1: $(cat "$work/log")"
+    sleep 2 # lets it paint
+    xwininfo -id "$window" | grep -qE 'Width: (772|7[89][0-9])' || fail "main menu size: $(xwininfo -id "$window")"
+    [ -z "${KAYFABE_SHOTS:-}" ] || import -window root "$KAYFABE_SHOTS/wine-main-menu.png"
+    xdotool windowfocus --sync "$window" key alt+x
+    wait "$program" || fail "$1 ended with code $?: $(cat "$work/log")"
+    ! grep -q built-in "$work/log" || fail "pictures not found beside $1"
+}
+
+echo "== installer"
+wine "$(ls "$build"/kayfabe-kit-*-setup-x64.exe)" /S /AllUsers
+/usr/lib/wine/wineserver -w
+installed="$WINEPREFIX/drive_c/Program Files/Kayfabe Kit"
+[ -f "$installed/kayfabe-kit.exe" ] || fail "nothing installed in $installed"
+[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kayfabe Kit.lnk" ] \
+    || fail "no Start menu entry"
+start_and_exit "$installed/kayfabe-kit.exe"
+
+echo "== a bracket through the installed program"
+qt=${KAYFABE_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/kayfabe-kit/qt-6.4.2-mingw64}
+cp "$build/tests/installcheck.exe" "$qt/bin/Qt6Test.dll" "$installed/"
+(cd "$work" && wine "$installed/installcheck.exe") || fail "installcheck"
+rm "$installed/installcheck.exe" "$installed/Qt6Test.dll"
+
+echo "== uninstaller"
+wine "$installed/Uninstall.exe" /S
+/usr/lib/wine/wineserver -w
+[ ! -e "$installed" ] || fail "left behind: $(find "$installed")"
+
+echo "== zip"
+unpacked="$work/Kayfabe Kit — Zürich Ñ"
+mkdir -p "$unpacked"
+unzip -q "$(ls "$build"/kayfabe-kit-*-windows-x64.zip)" -d "$unpacked"
+start_and_exit "$(ls "$unpacked"/*/kayfabe-kit.exe)"
+echo "The Windows packages work."
