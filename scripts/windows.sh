@@ -14,7 +14,7 @@ windows_build() {
         exit 1
     fi
     need_packages cmake ninja-build qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
-        binutils-mingw-w64-x86-64 nsis zip unzip ccache wine wine64 xvfb xauth xdotool imagemagick
+        binutils-mingw-w64-x86-64 nsis zip unzip ccache wine wine64 xvfb xauth xdotool x11-utils imagemagick
     if [ ! -f build-windows/build.ninja ]; then
         # Unchanged files come from ccache's cache, shared with other checkouts.
         KAYFABE_WINDOWS_QT=$windows_qt cmake -S . -B build-windows -G Ninja \
