@@ -162,6 +162,7 @@ private Q_SLOTS:
         ::play(window, play);
         const QString file = QTest::currentDataTag(), saved = save(window, file);
         QCOMPARE(saved, expected(file, saved));
+        QCOMPARE(Files::read(m_dir.filePath(file)), saved.toUtf8()); // no byte-order mark
         const int copy = QStringList {"txt", "md", "bbcode"}.indexOf(QFileInfo(file).suffix());
         if (copy < 0)
             return checkInBrowser(m_dir.filePath(file), expected(QString(play.name) + ".txt"));
