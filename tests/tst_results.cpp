@@ -128,15 +128,13 @@ class TestResults : public QObject
                               .split(' '));
         QVERIFY(browser.waitForFinished(120000));
         const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
-        QVERIFY2(!dom.contains("<script", Qt::CaseInsensitive) && dom.contains("<body>"),
-                 qPrintable(dom.left(2000)));
+        QVERIFY(!dom.contains("<script", Qt::CaseInsensitive) && dom.contains("<body>"));
         QString body = dom.section("<body>", 1).remove(QRegularExpression("<[^>]*>"));
         body.replace("&lt;", "<").replace("&gt;", ">").replace("&nbsp;", " ").replace("&amp;", "&");
         const QRegularExpression space("\\s+");
         QCOMPARE(body.replace(space, " ").trimmed(), QString(plain).replace(space, " ").trimmed());
-        const QImage shot(page + ".png");
-        QVERIFY2(shot.convertToFormat(QImage::Format_Indexed8).colorCount() > 1,
-                 "the page's screenshot is blank");
+        QVERIFY2(QImage(page + ".png").convertToFormat(QImage::Format_Indexed8).colorCount() > 1,
+                 "blank page");
     }
 
 private Q_SLOTS:
@@ -171,7 +169,7 @@ private Q_SLOTS:
     }
 
     // The event name heads results and pictures, outlives Undo and holds 100 characters; saving
-    // starts in Documents, then in the last folder, and a failed write keeps the old file.
+    // starts again in the last folder, and a failed write keeps the old file.
     void eventNameAndSaving()
     {
         QWidget *window = open(WindowId::Four);
@@ -193,10 +191,6 @@ private Q_SLOTS:
         QVERIFY(named.height() > plain.height() && named.width() == plain.width());
         QCOMPARE(dialogs.filters[0],
                  "Web page (*.html);;Markdown (*.md);;BBCode (*.bbcode);;Plain text (*.txt)");
-        const QString documents
-                = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(QFileInfo(dialogs.startPaths[0]).path(),
-                 QFileInfo(documents).isDir() ? documents : QDir::homePath());
         QCOMPARE(QFileInfo(dialogs.startPaths[1]).path(), m_dir.path());
         // An ordinary user cannot write into the folder, but could empty the old file in it.
         const QString old = m_dir.filePath("locked/old.txt");
