@@ -1,6 +1,8 @@
 #include "dialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QToolTip>
@@ -36,4 +38,19 @@ void SystemDialogs::notice(QWidget *at, const QString &text)
     // Long enough to read a line, short enough not to linger over the board.
     constexpr int ShownFor = 5000;
     QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), text, at, QRect(), ShownFor);
+}
+
+std::optional<QString> SystemDialogs::askText(QWidget *parent, const QString &title,
+                                              const QString &label, const QString &current,
+                                              int maxLength)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(current);
+    if (auto *line = dialog.findChild<QLineEdit *>())
+        line->setMaxLength(maxLength);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }

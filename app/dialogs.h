@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QPrinter;
 class QWidget;
 
@@ -24,6 +26,12 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
     // A short note beside a widget that goes away by itself and waits for nobody.
     virtual void notice(QWidget *at, const QString &text) = 0;
+
+    // Asks for a line of text of at most maxLength characters; nothing when the user cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &title,
+                                           const QString &label, const QString &current,
+                                           int maxLength)
+            = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QPrintDialog, and a tool tip for notices.
@@ -36,4 +44,6 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
+    std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                   const QString &current, int maxLength) override;
 };

@@ -2,9 +2,12 @@
 // and stands beside its floor: the same work done by bare Qt widgets with nothing of the program
 // in them. See the README for how to run it and what the figures were.
 //
-//   kayfabe-bench [--runs N] [--generates N] [--only start-up|windows|clicks|memory|generates]
+//   kayfabe-bench [--runs N] [--generates N]
+//                 [--only start-up|windows|clicks|results|memory|generates]
 #include "bareqt.h"
 
+#include "boardresults.h"
+#include "boardwindow.h"
 #include "dialogs.h"
 #include "shell.h"
 
@@ -36,6 +39,11 @@ public:
     void inform(QWidget *, const QString &, const QString &text) override { fail(text); }
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     void notice(QWidget *, const QString &text) override { fail(text); }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,
+                                   int) override
+    {
+        return std::nullopt;
+    }
 
 private:
     static void fail(const QString &text) { qFatal("unexpected message: %s", qPrintable(text)); }
@@ -337,6 +345,39 @@ void generates(WindowRegistry &windows, int count)
            QStringLiteral("us"), 1.5});
 }
 
+// --- Results in words -------------------------------------------------------------------------
+
+// A thirty-two-man board played through, its results written in every format: read off the
+// board's slots and written out, as Copy Results and Save Results... do.
+void results(WindowRegistry &windows, int runs)
+{
+    startWatchingPaints();
+    auto *board = static_cast<BoardWindow *>(windows.show(WindowId::ThirtyTwo));
+    waitForPaint(board);
+    fillEntries(board);
+    for (const Board::Match &match : board->table().matches)
+        click(board, match.upperButton);
+    click(board, "Command1"); // the final
+    const auto *writer = board->findChild<BoardResults *>();
+    constexpr int Repeats = 100;
+    for (auto [name, format] : {std::pair {"plain text", Results::Format::PlainText},
+                                {"Markdown", Results::Format::Markdown},
+                                {"BBCode", Results::Format::BBCode},
+                                {"web page", Results::Format::Html}}) {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            const auto start = Clock::now();
+            for (int i = 0; i < Repeats; ++i)
+                writer->text(format);
+            times.push_back(millisecondsSince(start) / Repeats);
+        }
+        print({QStringLiteral("32-man results as %1").arg(QLatin1String(name)), median(times), 0,
+               QStringLiteral("ms"), 1, true});
+    }
+    windows.unload(WindowId::ThirtyTwo);
+    settle();
+}
+
 // --- Memory, in fresh processes ---------------------------------------------------------------
 
 // The program as main() starts it, with its menu painted.
@@ -420,7 +461,8 @@ int benchmark(int argc, char *argv[])
 {
     int runs = 21;
     int generateCount = 100000;
-    QByteArray only; // one part alone, for profiling: start-up, windows, clicks, memory, generates
+    QByteArray only; // one part alone, for profiling: start-up, windows, clicks, results, memory,
+                     // generates
     for (int i = 1; i + 1 < argc; i += 2) {
         if (qstrcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
@@ -448,6 +490,8 @@ int benchmark(int argc, char *argv[])
         windowOpening(windows, runs);
     if (part("clicks"))
         heavyClicks(windows, program.dialogs, runs);
+    if (part("results"))
+        results(windows, runs);
     if (part("memory"))
         memory(windows, folder.filePath(QStringLiteral("recipes")), std::min(runs, 5));
     if (part("generates"))

@@ -1,6 +1,7 @@
 #include "boardextras.h"
 
 #include "boardhistory.h"
+#include "boardresults.h"
 #include "boardwindow.h"
 #include "bracketfilecontrol.h"
 #include "dialogs.h"
@@ -76,6 +77,7 @@ BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files)
             board, board->shell().dialogs(), entrySlots(*board),
             [this](const std::function<void()> &paste) { record(tr("Paste Names"), paste); });
     acceptDrops();
+    m_results = new BoardResults(board);
 }
 
 void BoardExtras::record(const QString &what, const std::function<void()> &change)
@@ -170,6 +172,9 @@ bool BoardExtras::eventFilter(QObject *, QEvent *event)
 
 void BoardExtras::paint(QPainter &painter) const
 {
+    // The event's name, when it has one, heads the board.
+    m_results->paintBand(painter, m_board->width());
+    painter.translate(0, m_results->bandHeight());
     m_board->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     for (QObject *child : m_board->children()) {
         auto *widget = qobject_cast<QWidget *>(child);
@@ -183,7 +188,8 @@ void BoardExtras::paint(QPainter &painter) const
 QImage BoardExtras::picture() const
 {
     const qreal ratio = m_board->devicePixelRatio();
-    QImage image(m_board->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    const QSize size = m_board->size() + QSize(0, m_results->bandHeight());
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -234,7 +240,7 @@ void BoardExtras::print()
     }
     // As large as the page allows, in the middle of it.
     const QRect page = painter.viewport();
-    const QSizeF board = m_board->size();
+    const QSizeF board = m_board->size() + QSize(0, m_results->bandHeight());
     const qreal scale = std::min(page.width() / board.width(), page.height() / board.height());
     painter.translate((page.width() - board.width() * scale) / 2,
                       (page.height() - board.height() * scale) / 2);

@@ -6,6 +6,7 @@
 #include <functional>
 
 class BoardHistory;
+class BoardResults;
 class BoardWindow;
 class BracketFileControl;
 class QPainter;
@@ -25,7 +26,7 @@ public:
     void record(const QString &what, const std::function<void()> &change);
 
     // The board as the user sees it, without its row of file and navigation buttons, at the
-    // screen's pixel density.
+    // screen's pixel density; the event's name in a band above it once the event has one.
     QImage picture() const;
 
     void savePicture();
@@ -46,6 +47,7 @@ private:
     BoardWindow *m_board;
     BracketFileControl *m_files;
     BoardHistory *m_history;
+    BoardResults *m_results = nullptr; // the results in words, and the event's heading band
     QList<QWidget *> m_leftOutOfPicture;
     QString m_lastPicture;
 };

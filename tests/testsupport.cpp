@@ -55,6 +55,14 @@ void FakeDialogs::notice(QWidget *, const QString &text)
     notices << text;
 }
 
+std::optional<QString> FakeDialogs::askText(QWidget *, const QString &, const QString &,
+                                            const QString &, int)
+{
+    if (texts.isEmpty())
+        qFatal("a text was asked for that the test did not expect");
+    return texts.dequeue();
+}
+
 TestProgram::TestProgram() : shell(dialogs)
 {
     registerWindows(shell);

@@ -31,6 +31,7 @@ public:
     QString printFile; // where a print goes, as PDF; empty: the print dialog is cancelled
     int printDialogs = 0;
     QStringList notices;
+    QQueue<std::optional<QString>> texts; // answers to askText; nothing is a cancel
 
     QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
     QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
@@ -38,6 +39,8 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
+    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,
+                                   int) override;
 
 private:
     QString answer(const QString &start, const QString &filter);

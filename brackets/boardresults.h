@@ -1,0 +1,42 @@
+#pragma once
+
+#include "results.h"
+
+#include <QObject>
+
+class BoardWindow;
+class QPainter;
+
+// The board's results in words and the event they belong to, from the board's context menu:
+// Event Name..., Copy Results (Plain Text, Markdown, BBCode) and Save Results... The event name
+// lasts while the board is loaded and is no part of its undo history or its file.
+class BoardResults : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxEventName = 100;
+
+    explicit BoardResults(BoardWindow *board);
+
+    QString eventName() const { return m_eventName; }
+    QString text(Results::Format format) const;
+
+    void askEventName();
+    void copy(Results::Format format) const;
+    void save();
+
+    // A picture or print of the board gets a band above it that names the event, while it has a
+    // name.
+    int bandHeight() const;
+    void paintBand(QPainter &painter, int width) const;
+
+private:
+    void addMenuEntries();
+    Results::BoardState state() const;
+    QString saveStart() const;
+
+    BoardWindow *m_board;
+    QString m_eventName;
+    QString m_lastFolder;
+};

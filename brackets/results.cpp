@@ -1,0 +1,277 @@
+#include "results.h"
+
+#include "matchgraph.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+
+using namespace Board;
+using Results::BoardState;
+using Results::Bout;
+using Results::Format;
+using Results::Shown;
+
+namespace {
+
+const QString ChampionPrefix = QStringLiteral("Winner: ");
+
+// Reads names off the board. A text that is blank, or that some slot of the board showed when it
+// opened ("Winner", "Loser 2", "#1 Wrestler"...), holds no name: the board copies those texts
+// along when a match is advanced before its contenders are known.
+class Reader
+{
+public:
+    Reader(const Table &table, const BoardState &state) : m_table(table), m_state(state)
+    {
+        for (const QString &slot : Results::slotsRead(table))
+            m_openings.insert(openingText(table, qPrintable(slot)));
+        const char *last = table.rounds.empty() ? nullptr : table.rounds.back().matches.back();
+        for (const Final &final : table.finals) {
+            if (qstrcmp(final.title, last) == 0)
+                m_crowning = &final;
+        }
+        for (const Match &match : table.matches) {
+            if (qstrcmp(match.title, last) == 0)
+                m_champion = name(match.winners.front());
+        }
+        if (m_crowning)
+            m_champion = championLine();
+    }
+
+    QString champion() const { return m_champion; }
+
+    std::optional<Bout> bout(const char *title) const
+    {
+        for (const Match &match : m_table.matches) {
+            if (qstrcmp(match.title, title) == 0)
+                return decidedBy(match.upper, match.lower, name(match.winners.front()));
+        }
+        for (const Final &final : m_table.finals) {
+            if (qstrcmp(final.title, title) == 0)
+                return decidedBy(final.upper, final.lower,
+                                 &final == m_crowning ? m_champion : name(final.winners.front()));
+        }
+        qFatal("%s: no match %s", m_table.window.name, title);
+    }
+
+private:
+    // Decided when the winner is exactly one of the contenders.
+    std::optional<Bout> decidedBy(const char *upper, const char *lower, const QString &winner) const
+    {
+        const QString first = name(upper), second = name(lower);
+        if (first.isEmpty() || second.isEmpty())
+            return std::nullopt;
+        if (winner.isEmpty() || (winner == first) == (winner == second))
+            return Bout {first, second, false};
+        return winner == first ? Bout {first, second, true} : Bout {second, first, true};
+    }
+
+    // The name a slot holds, or an empty text. A champion line holds the name after "Winner: ".
+    QString name(const char *slot) const
+    {
+        QString text = m_state.value(QLatin1String(slot)).text;
+        if (isChampionLine(slot) && text.startsWith(ChampionPrefix))
+            text.remove(0, ChampionPrefix.size());
+        return text.trimmed().isEmpty() || m_openings.contains(text) ? QString() : text;
+    }
+
+    bool isChampionLine(const char *slot) const
+    {
+        return m_crowning && std::ranges::any_of(m_crowning->winners, [slot](const char *line) {
+                   return qstrcmp(line, slot) == 0;
+               });
+    }
+
+    // The champion line on show; when the board has several, the others are hidden.
+    QString championLine() const
+    {
+        for (const char *line : m_crowning->winners) {
+            const Shown shown = m_state.value(QLatin1String(line));
+            if (shown.visible && shown.text.startsWith(ChampionPrefix))
+                return name(line);
+        }
+        return {};
+    }
+
+    const Table &m_table;
+    const BoardState &m_state;
+    QSet<QString> m_openings;
+    const Final *m_crowning = nullptr; // the final that crowns the champion, if one does
+    QString m_champion;
+};
+
+// How a format writes each part of the report. Round names and the words between names are the
+// program's own and need no escaping in any format; names and the heading are escaped.
+struct Style
+{
+    QString (*escape)(const QString &);
+    const char *heading; // %1: the heading
+    const char *roundStart; // %1: the round's name
+    const char *roundEnd;
+    const char *line; // %1: the bout
+    const char *winner; // %1: the winner's name
+    const char *champion; // %1: the champion's name
+    const char *end;
+};
+
+QString asIs(const QString &text)
+{
+    return text;
+}
+
+// Every ASCII punctuation character gets a backslash, so a name makes no link, heading,
+// emphasis, tag or entity.
+QString markdownEscaped(const QString &text)
+{
+    static const QString punctuation = QStringLiteral("!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~");
+    QString escaped;
+    escaped.reserve(text.size() * 2);
+    for (QChar c : text) {
+        if (punctuation.contains(c))
+            escaped += u'\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+// A name with a bracket is kept from the forum's parser in [noparse] pieces. A piece ends at the
+// first "[/noparse]", in any case, so a name holding one is cut inside it.
+QString bbcodeEscaped(const QString &text)
+{
+    if (!text.contains(u'[') && !text.contains(u']'))
+        return text;
+    const QString end = QStringLiteral("[/noparse]");
+    QString escaped;
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(end, from, Qt::CaseInsensitive)) >= 0; from = at + 2)
+        escaped += QStringLiteral("[noparse]%1[/noparse]").arg(text.mid(from, at + 2 - from));
+    return escaped + QStringLiteral("[noparse]%1[/noparse]").arg(text.mid(from));
+}
+
+QString htmlEscaped(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
+}
+
+// A page of its own: nothing from outside, no scripts, readable on a phone and on paper.
+constexpr const char *PageStart = R"(<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>%1</title>
+<style>
+body { font-family: system-ui, sans-serif; line-height: 1.45; color: #111; background: #fff;
+       max-width: 42em; margin: 0 auto; padding: 1em; overflow-wrap: anywhere; }
+h1 { font-size: 1.6em; margin: 0 0 .4em; }
+h2 { font-size: 1.15em; margin: 1.2em 0 .3em; border-bottom: 1px solid #bbb; }
+ul { margin: 0; padding-left: 1.3em; }
+.champion { display: inline-block; margin-top: 1.2em; padding: .4em .8em; font-size: 1.3em;
+            font-weight: bold; background: #ffe680; border: 2px solid #b38f00; }
+@media print { body { max-width: none; } section { break-inside: avoid; } }
+</style>
+</head>
+<body>
+<h1>%1</h1>
+)";
+
+const Style &styleOf(Format format)
+{
+    static const Style styles[] = {
+            {asIs, "%1\n", "\n%1\n", "", "%1\n", "%1", "\nChampion: %1\n", ""},
+            {markdownEscaped, "# %1\n", "\n## %1\n\n", "", "- %1\n", "**%1**",
+             "\n**Champion: %1**\n", ""},
+            {bbcodeEscaped, "[b]%1[/b]\n", "\n[u]%1[/u]\n", "", "%1\n", "[b]%1[/b]",
+             "\n[b]Champion: %1[/b]\n", ""},
+            {htmlEscaped, PageStart, "<section>\n<h2>%1</h2>\n<ul>\n", "</ul>\n</section>\n",
+             "<li>%1</li>\n", "<strong>%1</strong>", "<p class=\"champion\">Champion: %1</p>\n",
+             "</body>\n</html>\n"},
+    };
+    return styles[static_cast<int>(format)];
+}
+
+QString boutText(const Bout &bout, const Style &style)
+{
+    const QString first = style.escape(bout.first), second = style.escape(bout.second);
+    if (!bout.decided)
+        return first + QStringLiteral(" vs. ") + second;
+    return QString::fromUtf8(style.winner).arg(first) + QStringLiteral(" def. ") + second;
+}
+
+} // namespace
+
+QStringList Results::slotsRead(const Table &table)
+{
+    QStringList slots;
+    auto add = [&slots](const char *slot) { slots << QString::fromLatin1(slot); };
+    for (const Match &match : table.matches) {
+        add(match.upper);
+        add(match.lower);
+        std::ranges::for_each(match.winners, add);
+    }
+    for (const Final &final : table.finals) {
+        add(final.upper);
+        add(final.lower);
+        std::ranges::for_each(final.winners, add);
+    }
+    slots.removeDuplicates();
+    return slots;
+}
+
+Results::Report Results::read(const Table &table, const BoardState &state, const QString &heading)
+{
+    const Reader reader(table, state);
+    Report report {heading, {}, reader.champion()};
+    for (const Board::Round &round : table.rounds) {
+        Round written {QString::fromUtf8(round.name), {}};
+        for (const char *title : round.matches) {
+            if (const std::optional<Bout> bout = reader.bout(title))
+                written.bouts << *bout;
+        }
+        if (!written.bouts.isEmpty())
+            report.rounds << written;
+    }
+    return report;
+}
+
+QString Results::write(const Report &report, Format format)
+{
+    const Style &style = styleOf(format);
+    auto part = [](const char *pattern, const QString &text) {
+        return QString::fromUtf8(pattern).arg(text);
+    };
+    QString text = part(style.heading, style.escape(report.heading));
+    for (const Round &round : report.rounds) {
+        text += part(style.roundStart, round.name);
+        for (const Bout &bout : round.bouts)
+            text += part(style.line, boutText(bout, style));
+        text += QString::fromUtf8(style.roundEnd);
+    }
+    if (!report.champion.isEmpty())
+        text += part(style.champion, style.escape(report.champion));
+    return text + QString::fromUtf8(style.end);
+}
+
+Results::Format Results::formatOf(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"html" || suffix == u"htm")
+        return Format::Html;
+    if (suffix == u"md")
+        return Format::Markdown;
+    if (suffix == u"bbcode")
+        return Format::BBCode;
+    return Format::PlainText;
+}
+
+QByteArray Results::fileBytes(const QString &text)
+{
+#ifdef Q_OS_WIN
+    return QString(text).replace(u'\n', QStringLiteral("\r\n")).toUtf8();
+#else
+    return text.toUtf8();
+#endif
+}

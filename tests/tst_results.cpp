@@ -1,0 +1,212 @@
+#include "boardwindow.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <unistd.h>
+
+namespace {
+
+const QString Long = "L" + QString(9998, u'o') + "ng"; // 10,000 characters
+const QStringList Hostile
+        = QString("<script>document.body.innerHTML='pwned'</script>|&amp;|**bold**|[url=x]y[/url]|"
+                  "a[/noparse]b[/NOPARSE]c|\"Quoted\" 'Single'|Ōkami 大和 Борис عمر|"
+                  + Long)
+                  .split('|');
+const QStringList Wrestlers
+        = QString("Ace Blaze Cobra Duke Edge Fang Ghost Hawk Ivan Jax Kane Lex Mace Nitro Ox Pike "
+                  "Quake Rex Sting Tank Ultra Vader Wolf Xeno York Zeus Apex Brute Crow Drake Echo "
+                  "Flint")
+                  .split(' ');
+
+struct Play
+{
+    const char *name;
+    WindowId id;
+    QStringList names;
+    int count; // matches played, in the order of the rounds
+    QStringList wins; // the Win buttons clicked after them
+};
+// clang-format off
+const QList<Play> Plays {
+        {"four", WindowId::Four, Wrestlers, 99, {"Command13"}},
+        {"eight", WindowId::Eight, Wrestlers, 99, {}},
+        {"sixteen", WindowId::Sixteen, Wrestlers, 99, {"Command5", "Command7", "Command1", "Command2"}},
+        {"thirtytwo", WindowId::ThirtyTwo, Wrestlers, 99, {"Command2"}},
+        {"hostile", WindowId::Eight, Hostile, 99, {}},
+        {"sixteen-empty", WindowId::Sixteen, {}, 30, {}},
+        {"four-undecided", WindowId::Four, Wrestlers, 0, {}},
+        {"sixteen-half", WindowId::Sixteen, Wrestlers, 17, {}},
+        {"thirtytwo-half", WindowId::ThirtyTwo, Wrestlers, 23, {}}};
+// clang-format on
+
+// The expected text in tests/results; {long} stands for the 10,000-character name.
+QString expected(const QString &file, const QString &actual = {})
+{
+    QFile stored("tests/results/" + file);
+    if (!actual.isNull() && qEnvironmentVariableIsSet("KAYFABE_WRITE_RESULTS")
+        && stored.open(QIODevice::WriteOnly))
+        stored.write(QString(actual).replace(Long, "{long}").toUtf8());
+    stored.close();
+    return stored.open(QIODevice::ReadOnly)
+            ? QString::fromUtf8(stored.readAll()).replace("{long}", Long)
+            : file;
+}
+
+// Names the entry slots and plays: the upper contender wins, but in every third match the lower.
+void play(QWidget *window, const Play &play)
+{
+    const Board::Table &table = static_cast<BoardWindow *>(window)->table();
+    qsizetype next = 0, played = 0;
+    for (const Form::Row &row : table.widgets)
+        if (row.kind == Form::Kind::TextBox && !play.names.isEmpty())
+            Ui::type(window, row.name, play.names[next++ % play.names.size()]);
+    for (const Board::Round &round : table.rounds)
+        for (const char *title : round.matches)
+            for (const Board::Match &match : table.matches)
+                if (qstrcmp(match.title, title) == 0 && played++ < play.count)
+                    Ui::click(window, played % 3 ? match.upperButton : match.lowerButton);
+    for (const QString &button : play.wins)
+        Ui::click(window, button);
+    if (play.count < 99 && !play.names.isEmpty()) // a winner no longer a contender decides nothing
+        Ui::type(window, table.widgets[0].name, "Retyped");
+}
+
+// A menu entry by its text or its key.
+QAction *action(QWidget *window, const QString &text)
+{
+    QList<QAction *> all = window->actions();
+    for (QAction *each : window->actions())
+        all << (each->menu() ? each->menu()->actions() : QList<QAction *>());
+    auto found = std::ranges::find_if(
+            all, [&](QAction *a) { return a->text() == text || a->shortcut().toString() == text; });
+    return found == all.end() ? qFatal("no entry %s", qPrintable(text)), nullptr : *found;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Play)
+
+class TestResults : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> m_program;
+    QTemporaryDir m_dir;
+
+    QWidget *open(WindowId id)
+    {
+        m_program = std::make_unique<TestProgram>();
+        QWidget *window = m_program->open(id);
+        [[maybe_unused]] bool ready = QTest::qWaitFor([=] { return !window->actions().isEmpty(); });
+        return window;
+    }
+    // Saves the results through the board's menu and returns what the file holds.
+    QString save(QWidget *window, const QString &file)
+    {
+        m_program->dialogs.answers.enqueue(m_dir.filePath(file));
+        action(window, "Save Results...")->trigger();
+        return QString::fromUtf8(Files::read(m_dir.filePath(file)));
+    }
+
+    // The page in a real browser: its text is the plain-text result, no name ran as a script, and
+    // it shows something.
+    void checkInBrowser(const QString &page, const QString &plain)
+    {
+        const QString chromium = QStandardPaths::findExecutable("chromium");
+        if (chromium.isEmpty())
+            QSKIP("chromium is not installed: install Debian's chromium package to test the page");
+        QProcess browser;
+        browser.start(chromium,
+                      QString("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                              "--disable-sync "
+                              "--disable-background-networking --disable-component-update "
+                              "--window-size=480,800 "
+                              "--dump-dom --user-data-dir=%1/profile --screenshot=%2.png file://%2")
+                              .arg(m_dir.path(), page)
+                              .split(' '));
+        QVERIFY(browser.waitForFinished(120000));
+        const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+        QVERIFY(!dom.contains("<script", Qt::CaseInsensitive) && dom.contains("<body>"));
+        QString body = dom.section("<body>", 1).remove(QRegularExpression("<[^>]*>"));
+        body.replace("&lt;", "<").replace("&gt;", ">").replace("&nbsp;", " ").replace("&amp;", "&");
+        const QRegularExpression space("\\s+");
+        QCOMPARE(body.replace(space, " ").trimmed(), QString(plain).replace(space, " ").trimmed());
+        QVERIFY2(QImage(page + ".png").convertToFormat(QImage::Format_Indexed8).colorCount() > 1,
+                 "blank page");
+    }
+
+private Q_SLOTS:
+    void cleanup() { m_program.reset(); }
+
+    // Each format of boards played through, partly played or not at all, and of hostile names
+    // under a hostile event name.
+    void eachFormat_data()
+    {
+        QTest::addColumn<Play>("play");
+        for (const Play &play : Plays)
+            for (const char *type : {".txt", ".md", ".bbcode", ".html"})
+                if (play.count == 99 || type == QString(".txt"))
+                    QTest::addRow("%s%s", play.name, type) << play;
+    }
+    void eachFormat()
+    {
+        QFETCH(Play, play);
+        QWidget *window = open(play.id);
+        m_program->dialogs.texts.enqueue(
+                play.names == Hostile ? "<b>Night & \"Day\"</b> [i]**1**[/i] \\" : "");
+        action(window, "Event Name...")->trigger();
+        ::play(window, play);
+        const QString file = QTest::currentDataTag(), saved = save(window, file);
+        QCOMPARE(saved, expected(file, saved));
+        QCOMPARE(Files::read(m_dir.filePath(file)), saved.toUtf8()); // no byte-order mark
+        const int copy = QStringList {"txt", "md", "bbcode"}.indexOf(QFileInfo(file).suffix());
+        if (copy < 0)
+            return checkInBrowser(m_dir.filePath(file), expected(QString(play.name) + ".txt"));
+        action(window, QStringList {"Plain Text", "Markdown", "BBCode"}[copy])->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), saved);
+    }
+
+    // The event name heads results and pictures, outlives Undo and holds 100 characters; saving
+    // starts again in the last folder, and a failed write keeps the old file.
+    void eventNameAndSaving()
+    {
+        QWidget *window = open(WindowId::Four);
+        FakeDialogs &dialogs = m_program->dialogs;
+        dialogs.texts << QString(150, u'x') << std::nullopt << "";
+        play(window, {"", WindowId::Four, Wrestlers, 1, {}});
+        action(window, "Event Name...")->trigger();
+        action(window, "Ctrl+Z")->trigger(); // takes back the click, not the name
+        QCOMPARE(Ui::text(window, "Two1"), "");
+        action(window, "Event Name...")->trigger(); // cancelled
+        QCOMPARE(save(window, "first.TXT").section('\n', 0, 0), QString(100, u'x'));
+        QVERIFY(save(window, "second.htm").startsWith("<!DOCTYPE html>"));
+        dialogs.answers << m_dir.filePath("named.png") << m_dir.filePath("plain.png");
+        action(window, "Save Picture...")->trigger();
+        action(window, "Event Name...")->trigger();
+        action(window, "Save Picture...")->trigger();
+        const QImage named(m_dir.filePath("named.png")), plain(m_dir.filePath("plain.png"));
+        QCOMPARE(plain.size(), window->size() * window->devicePixelRatio());
+        QVERIFY(named.height() > plain.height() && named.width() == plain.width());
+        QCOMPARE(dialogs.filters[0],
+                 "Web page (*.html);;Markdown (*.md);;BBCode (*.bbcode);;Plain text (*.txt)");
+        QCOMPARE(QFileInfo(dialogs.startPaths[1]).path(), m_dir.path());
+        // An ordinary user cannot write into the folder, but could empty the old file in it.
+        const QString old = m_dir.filePath("locked/old.txt");
+        QDir(m_dir.path()).mkdir("locked");
+        Files::write(old, "old");
+        QFile::setPermissions(old, QFileDevice::Permissions(0x6666));
+        QFile::setPermissions(m_dir.filePath("locked"), QFileDevice::Permissions(0x5555));
+        QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7755));
+        QVERIFY(geteuid() != 0 || seteuid(65534) == 0);
+        save(window, "locked/old.txt");
+        QVERIFY(getuid() != 0 || seteuid(0) == 0);
+        QCOMPARE(Files::read(old), "old");
+        QVERIFY(dialogs.messages.size() == 1
+                && dialogs.messages[0].text.contains("Permission denied"));
+    }
+};
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"
