@@ -6,6 +6,7 @@
 #include <functional>
 
 class BoardHistory;
+class BoardJournal;
 class BoardWindow;
 class BracketFileControl;
 class QPainter;
@@ -32,6 +33,9 @@ public:
     void copyPicture();
     void print();
 
+    // The board is about to be unloaded, with all its widgets still there.
+    void unloading();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -46,6 +50,7 @@ private:
     BoardWindow *m_board;
     BracketFileControl *m_files;
     BoardHistory *m_history;
+    BoardJournal *m_journal = nullptr; // while the journal is on
     QList<QWidget *> m_leftOutOfPicture;
     QString m_lastPicture;
 };

@@ -126,6 +126,7 @@ struct Table
     const char *resetButton; // the steps are among the actions; pictures leave it out
     const char *backButton;
     std::vector<NavStep> back;
+    const char *id; // short and lasting: names the board's journal file
 };
 
 // Steps that empty every slot of the list, in list order.

@@ -198,6 +198,7 @@ Table makeTable()
             "Command39",
             "Command40",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Eight}},
+            "eight",
     };
     return table;
 }

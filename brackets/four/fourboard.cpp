@@ -127,6 +127,7 @@ Table makeTable()
             "Command16",
             "Command17",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Four}},
+            "four",
     };
     return table;
 }

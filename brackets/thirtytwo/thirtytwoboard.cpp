@@ -291,6 +291,7 @@ Table makeTable()
             "Command4",
             "Command3",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::ThirtyTwo}},
+            "thirtytwo",
     };
 }
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "journal.h"
+
+#include <QObject>
+
+#include <functional>
+
+class BoardWindow;
+class QAction;
+class QTimer;
+
+// A board's journal on disk while the board is open, and the entry that brings back the journal
+// the board found when it opened. Changes arm a timer, so a click costs next to nothing: the board
+// is written at most once per half second, and at once when it is unloaded, unless nothing on it
+// changed since it opened, which leaves the last bracket as it was.
+class BoardJournal : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs a change as one step of the board's undo history.
+    using Recorder = std::function<void(const QString &, const std::function<void()> &)>;
+
+    BoardJournal(BoardWindow *board, const QString &folder, Recorder record);
+
+    QAction *restoreAction() const { return m_restore; }
+
+    // Something on the board changed.
+    void changed();
+    // The board is about to be unloaded: its widgets are all still there.
+    void unloading();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Look
+    {
+        QString text;
+        bool hidden = false;
+        qreal points = 0;
+    };
+    static Look look(QWidget *widget);
+    Journal::State state() const;
+    void readLast();
+    void write();
+    void warnOnce(const QString &error);
+    void restore();
+    void apply(const Journal::State &target);
+    void refresh();
+    int names(const Journal::State &state) const;
+
+    BoardWindow *m_board;
+    Recorder m_record;
+    QString m_folder;
+    Journal::Layout m_layout;
+    QList<QWidget *> m_widgets; // every widget of the board's table
+    QList<Look> m_opened; // each as the board opened
+    QList<bool> m_listed; // whether each is in the slot list
+    QStringList m_entrySlots; // the names typed in: the slot list's text boxes
+    Journal::ReadResult m_last; // the journal as the board found it
+    QTimer *m_timer;
+    QAction *m_restore;
+    bool m_changed = false;
+    bool m_warned = false;
+};
