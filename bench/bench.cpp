@@ -2,7 +2,8 @@
 // and stands beside its floor: the same work done by bare Qt widgets with nothing of the program
 // in them. See the README for how to run it and what the figures were.
 //
-//   kayfabe-bench [--runs N] [--generates N] [--only start-up|windows|clicks|memory|generates]
+//   kayfabe-bench [--runs N] [--generates N]
+//                 [--only start-up|windows|clicks|journal|memory|generates]
 #include "bareqt.h"
 
 #include "dialogs.h"
@@ -311,6 +312,32 @@ void heavyClicks(WindowRegistry &windows, FileAnswer &dialogs, int runs)
     print(compared(QStringLiteral("32-man Load (62 values read)"), load, loadFloor, 0));
 }
 
+// A click on the thirty-two-man board with the journal on against the same click with it off.
+// The journal writes the board at most twice a second, inside whichever click it follows, so the
+// median shows what a click costs and the write falls on the clicks it delays.
+void journalClicks(Shell &shell, int runs)
+{
+    QTemporaryDir folder;
+    WindowRegistry &windows = shell.windows();
+    const QString kept = shell.journalFolder();
+    std::vector<double> on, off;
+    for (int run = 0; run < runs; ++run) {
+        for (bool journal : {run % 2 == 0, run % 2 != 0}) {
+            shell.setJournalFolder(journal ? folder.path() : QString());
+            QWidget *board = showing(windows.show(WindowId::ThirtyTwo));
+            settle(); // the extras, the journal among them, come after the first paint
+            fillEntries(board);
+            for (int click = 0; click < 50; ++click)
+                (journal ? on : off).push_back(timeClick(board, click % 2 ? "win1" : "win2"));
+            windows.unload(WindowId::ThirtyTwo);
+            settle();
+        }
+    }
+    shell.setJournalFolder(kept);
+    print({QStringLiteral("32-man click, journal on vs off"), median(on), median(off),
+           QStringLiteral("ms"), 1.10});
+}
+
 // Generate after Generate: the list of earlier gimmicks grows by a row each time, and a click
 // late in a long session must cost about what the first ones did.
 void generates(WindowRegistry &windows, int count)
@@ -420,7 +447,7 @@ int benchmark(int argc, char *argv[])
 {
     int runs = 21;
     int generateCount = 100000;
-    QByteArray only; // one part alone, for profiling: start-up, windows, clicks, memory, generates
+    QByteArray only; // one part alone: start-up, windows, clicks, journal, memory, generates
     for (int i = 1; i + 1 < argc; i += 2) {
         if (qstrcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
@@ -439,6 +466,8 @@ int benchmark(int argc, char *argv[])
     Program program;
     WindowRegistry &windows = program.shell.windows();
     QTemporaryDir folder;
+    // The boards keep their journals as the program's do, though not in the user's folder.
+    program.shell.setJournalFolder(folder.filePath(QStringLiteral("journal")));
     const QString menuRecipe = folder.filePath(QStringLiteral("menu"));
     BareWindow::writeRecipes(menuRecipe, {BareWindow::recipeOf(windows.instance(WindowId::Main))});
 
@@ -448,6 +477,8 @@ int benchmark(int argc, char *argv[])
         windowOpening(windows, runs);
     if (part("clicks"))
         heavyClicks(windows, program.dialogs, runs);
+    if (part("journal"))
+        journalClicks(program.shell, runs);
     if (part("memory"))
         memory(windows, folder.filePath(QStringLiteral("recipes")), std::min(runs, 5));
     if (part("generates"))
