@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace Journal {
@@ -177,7 +178,10 @@ QString whenLeft(const QDateTime &left, int names, const QDateTime &now)
 {
     const QLocale locale;
     const QDateTime local = left.toLocalTime();
-    const QString time = locale.toString(local.time(), QLocale::ShortFormat);
+    // Minutes are enough, whatever the locale's short format (the C locale's has seconds).
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]s+")));
+    const QString time = locale.toString(local.time(), format);
     const QDate today = now.toLocalTime().date();
     QString when;
     if (local.date() == today)
