@@ -46,6 +46,7 @@ BoardJournal::BoardJournal(BoardWindow *board, const QString &folder, Recorder r
             m_entrySlots << entry->objectName();
     }
     readLast();
+    m_writer.setMaxThreadCount(1); // one at a time, so they land in the order they were made
 
     m_timer->setObjectName(QStringLiteral("journalTimer"));
     m_timer->setSingleShot(true);
@@ -110,15 +111,22 @@ void BoardJournal::changed()
 
 void BoardJournal::unloading()
 {
-    if (!m_changed)
-        return;
-    m_timer->stop();
-    write();
+    if (m_changed) {
+        m_timer->stop();
+        write();
+    }
+    m_writer.waitForDone();
 }
 
 void BoardJournal::write()
 {
-    const QByteArray bytes = Journal::write(m_layout, {state(), QDateTime::currentDateTimeUtc()});
+    QByteArray bytes = Journal::write(m_layout, {state(), QDateTime::currentDateTimeUtc()});
+    m_writer.start([this, bytes = std::move(bytes)] { save(bytes); });
+}
+
+// On the writer's thread: it reads nothing of the board's that changes.
+void BoardJournal::save(const QByteArray &bytes)
+{
     if (!QDir().mkpath(m_folder)) {
         warnOnce(tr("the folder cannot be made"));
         return;
@@ -141,9 +149,8 @@ void BoardJournal::write()
 // The board goes on without its journal; a line on every write would drown the terminal.
 void BoardJournal::warnOnce(const QString &error)
 {
-    if (m_warned)
+    if (m_warned.exchange(true))
         return;
-    m_warned = true;
     qWarning("kayfabe-kit: could not keep the %s board's last bracket in %s: %s",
              qPrintable(m_layout.board), qPrintable(QDir::toNativeSeparators(m_folder)),
              qPrintable(error));

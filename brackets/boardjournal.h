@@ -3,7 +3,9 @@
 #include "journal.h"
 
 #include <QObject>
+#include <QThreadPool>
 
+#include <atomic>
 #include <functional>
 
 class BoardWindow;
@@ -13,7 +15,8 @@ class QTimer;
 // A board's journal on disk while the board is open, and the entry that brings back the journal
 // the board found when it opened. Changes arm a timer, so a click costs next to nothing: the board
 // is written at most once per half second, and at once when it is unloaded, unless nothing on it
-// changed since it opened, which leaves the last bracket as it was.
+// changed since it opened, which leaves the last bracket as it was. A safe save waits for the
+// disk (10 to 30 ms is common), so the files are written on a thread of the journal's own.
 class BoardJournal : public QObject
 {
     Q_OBJECT
@@ -45,6 +48,7 @@ private:
     Journal::State state() const;
     void readLast();
     void write();
+    void save(const QByteArray &bytes);
     void warnOnce(const QString &error);
     void restore();
     void apply(const Journal::State &target);
@@ -63,5 +67,6 @@ private:
     QTimer *m_timer;
     QAction *m_restore;
     bool m_changed = false;
-    bool m_warned = false;
+    std::atomic_bool m_warned = false;
+    QThreadPool m_writer; // last, so that it is gone, its writes done, before the rest
 };
