@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // A journal is a bracket file and a few lines; anything far larger is not one.
@@ -45,7 +47,6 @@ BoardJournal::BoardJournal(BoardWindow *board, const QString &folder, Recorder r
         if (m_listed.last())
             m_entrySlots << entry->objectName();
     }
-    readLast();
     m_writer.setMaxThreadCount(1); // one at a time, so they land in the order they were made
 
     m_timer->setObjectName(QStringLiteral("journalTimer"));
@@ -53,7 +54,10 @@ BoardJournal::BoardJournal(BoardWindow *board, const QString &folder, Recorder r
     m_timer->setInterval(WriteDelayMs);
     connect(m_timer, &QTimer::timeout, this, &BoardJournal::write);
     connect(m_restore, &QAction::triggered, this, &BoardJournal::restore);
-    refresh();
+    m_restore->setText(tr("Restore Last Bracket"));
+    m_restore->setEnabled(false);
+    // A turn of the event loop after the extras are made, so that opening costs no more.
+    QTimer::singleShot(0, this, &BoardJournal::readLast);
     // The entry's title says when the journal was left, and that changes with the clock.
     board->installEventFilter(this);
 }
@@ -89,6 +93,14 @@ Journal::State BoardJournal::state() const
 
 void BoardJournal::readLast()
 {
+    if (std::exchange(m_read, true))
+        return;
+    readFile();
+    refresh();
+}
+
+void BoardJournal::readFile()
+{
     QFile file(Journal::path(m_folder, m_layout.board));
     if (!file.exists())
         return;
@@ -120,6 +132,7 @@ void BoardJournal::unloading()
 
 void BoardJournal::write()
 {
+    readLast(); // before it is written over
     QByteArray bytes = Journal::write(m_layout, {state(), QDateTime::currentDateTimeUtc()});
     m_writer.start([this, bytes = std::move(bytes)] { save(bytes); });
 }

@@ -47,6 +47,7 @@ private:
     static Look look(QWidget *widget);
     Journal::State state() const;
     void readLast();
+    void readFile();
     void write();
     void save(const QByteArray &bytes);
     void warnOnce(const QString &error);
@@ -66,6 +67,7 @@ private:
     Journal::ReadResult m_last; // the journal as the board found it
     QTimer *m_timer;
     QAction *m_restore;
+    bool m_read = false;
     bool m_changed = false;
     std::atomic_bool m_warned = false;
     QThreadPool m_writer; // last, so that it is gone, its writes done, before the rest

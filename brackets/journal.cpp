@@ -179,8 +179,8 @@ QString whenLeft(const QDateTime &left, int names, const QDateTime &now)
     const QLocale locale;
     const QDateTime local = left.toLocalTime();
     // Minutes are enough, whatever the locale's short format (the C locale's has seconds).
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    format.remove(QRegularExpression(QStringLiteral("[:.]s+")));
+    static const QRegularExpression seconds(QStringLiteral("[:.]s+"));
+    const QString format = locale.timeFormat(QLocale::ShortFormat).remove(seconds);
     const QString time = locale.toString(local.time(), format);
     const QDate today = now.toLocalTime().date();
     QString when;
