@@ -121,13 +121,13 @@ void BoardJournal::changed()
         m_restore->setEnabled(true); // exactly, whether it equals the board, when the menu opens
 }
 
+// The write is still done on the writer's thread: its pool waits for it as the board goes.
 void BoardJournal::unloading()
 {
-    if (m_changed) {
-        m_timer->stop();
-        write();
-    }
-    m_writer.waitForDone();
+    if (!m_changed)
+        return;
+    m_timer->stop();
+    write();
 }
 
 void BoardJournal::write()
