@@ -1,4 +1,5 @@
 #include "dialogs.h"
+#include "journal.h"
 #include "shell.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
 
     SystemDialogs dialogs;
     Shell shell(dialogs, {installedDataFolder()});
+    shell.setJournalFolder(Journal::folder(QCoreApplication::arguments()));
     registerWindows(shell);
     QObject::connect(&shell.windows(), &WindowRegistry::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -18,10 +18,15 @@ public:
     Pictures &pictures() { return m_pictures; }
     FontBook &fonts() { return m_fonts; }
 
+    // Where the boards keep their journals; empty (as it starts) while the journal is off.
+    const QString &journalFolder() const { return m_journalFolder; }
+    void setJournalFolder(const QString &folder) { m_journalFolder = folder; }
+
 private:
     Dialogs &m_dialogs;
     Pictures m_pictures;
     FontBook m_fonts;
+    QString m_journalFolder;
     WindowRegistry m_windows; // last, so windows go before the services they use
 };
 

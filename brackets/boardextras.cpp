@@ -1,6 +1,7 @@
 #include "boardextras.h"
 
 #include "boardhistory.h"
+#include "boardjournal.h"
 #include "boardresults.h"
 #include "boardwindow.h"
 #include "bracketfilecontrol.h"
@@ -72,6 +73,14 @@ BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files)
     , m_history(new BoardHistory(this, everyWidget(*board)))
     , m_leftOutOfPicture(fileAndNavigationButtons(*board))
 {
+    // The board's last bracket, kept on disk; every change of the board arms its next write.
+    if (const QString folder = board->shell().journalFolder(); !folder.isEmpty()) {
+        m_journal
+                = new BoardJournal(board, folder, [this](const QString &what, const auto &change) {
+                      record(what, change);
+                  });
+        connect(m_history->stack(), &QUndoStack::indexChanged, m_journal, &BoardJournal::changed);
+    }
     addMenuEntries();
     new PasteNames(
             board, board->shell().dialogs(), entrySlots(*board),
@@ -83,6 +92,12 @@ BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files)
 void BoardExtras::record(const QString &what, const std::function<void()> &change)
 {
     m_history->record(what, change);
+}
+
+void BoardExtras::unloading()
+{
+    if (m_journal)
+        m_journal->unloading();
 }
 
 void BoardExtras::addMenuEntries()
@@ -117,6 +132,8 @@ void BoardExtras::addMenuEntries()
           [this, &table] { clickButton(table.saveButton); });
     entry(tr("Load..."), {QKeySequence(Qt::CTRL | Qt::Key_O)},
           [this, &table] { clickButton(table.loadButton); });
+    if (m_journal)
+        add(m_journal->restoreAction(), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)});
     separator();
     entry(tr("Save Picture..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
           [this] { savePicture(); });

@@ -7,6 +7,7 @@
 
 class BoardHistory;
 class BoardResults;
+class BoardJournal;
 class BoardWindow;
 class BracketFileControl;
 class QPainter;
@@ -33,6 +34,9 @@ public:
     void copyPicture();
     void print();
 
+    // The board is about to be unloaded, with all its widgets still there.
+    void unloading();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -48,6 +52,7 @@ private:
     BracketFileControl *m_files;
     BoardHistory *m_history;
     BoardResults *m_results = nullptr; // the results in words, and the event's heading band
+    BoardJournal *m_journal = nullptr; // while the journal is on
     QList<QWidget *> m_leftOutOfPicture;
     QString m_lastPicture;
 };

@@ -146,6 +146,7 @@ struct Table
     const char *resetButton; // the steps are among the actions; pictures leave it out
     const char *backButton;
     std::vector<NavStep> back;
+    const char *id; // short and lasting: names the board's journal file
     std::vector<Final> finals = {};
     std::vector<Round> rounds = {}; // every match and final in exactly one round
 };

@@ -81,6 +81,9 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
 
 BoardWindow::~BoardWindow()
 {
+    // Before the widgets go: the journal reads them.
+    if (m_extras)
+        m_extras->unloading();
     QAccessible::removeActivationObserver(this);
 }
 

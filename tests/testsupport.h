@@ -46,7 +46,8 @@ private:
     QString answer(const QString &start, const QString &filter);
 };
 
-// A program as main() builds it, with fake dialogs.
+// A program as main() builds it, with fake dialogs, and with the boards' journal off (a shell
+// starts without a journal folder) so that no test writes to the user's state folder.
 class TestProgram
 {
 public:

@@ -85,6 +85,7 @@ void TestSoak::start()
 {
     m_program.reset();
     m_program = std::make_unique<TestProgram>();
+    m_program->shell.setJournalFolder(m_dir.filePath(QStringLiteral("journal")));
     m_program->open(WindowId::Main);
 }
 
@@ -218,7 +219,10 @@ void TestSoak::fireATimer(QWidget *window)
 
 void TestSoak::undoOrRedo(QWidget *window)
 {
-    const QString wanted = m_random.bounded(3) ? QStringLiteral("Undo") : QStringLiteral("Redo");
+    const int roll = int(m_random.bounded(6));
+    const QString wanted = roll < 3 ? QStringLiteral("Undo")
+            : roll < 5              ? QStringLiteral("Redo")
+                                    : QStringLiteral("Restore Last Bracket");
     for (QAction *action : window->actions()) {
         if (action->text().startsWith(wanted)) {
             action->trigger();

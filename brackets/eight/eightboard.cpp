@@ -215,6 +215,7 @@ Table makeTable()
             "Command39",
             "Command40",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Eight}},
+            "eight",
             {},
             rounds(),
     };

@@ -146,6 +146,7 @@ Table makeTable()
             "Command16",
             "Command17",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Four}},
+            "four",
             finals(),
             rounds(),
     };

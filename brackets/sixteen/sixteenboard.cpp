@@ -306,6 +306,7 @@ Table makeTable()
             "Command40",
             // The menu was only hidden behind this board: it comes back as it was left.
             {{NavOp::Unload, WindowId::Sixteen}, {NavOp::Show, WindowId::Main}},
+            "sixteen",
             finals(),
             rounds(),
     };

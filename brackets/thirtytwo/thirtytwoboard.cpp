@@ -318,6 +318,7 @@ Table makeTable()
             "Command4",
             "Command3",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::ThirtyTwo}},
+            "thirtytwo",
             finals(),
             rounds(),
     };
