@@ -180,13 +180,14 @@ QString Wiring::differences(QWidget *board, const QStringList &slots, const QStr
 Wiring::Match Wiring::parse(const QString &line)
 {
     const QStringList contenders = line.section('>', 0, 0).split(' ', Qt::SkipEmptyParts);
-    const QString results = line.section('>', 1);
+    const QString results = line.section('>', 1).section(':', 0, 0);
     Match match {contenders.value(0),
                  contenders.value(1),
                  contenders.value(2),
                  contenders.value(3),
                  results.section('/', 0, 0).split(' ', Qt::SkipEmptyParts),
-                 results.section('/', 1).trimmed()};
+                 results.section('/', 1).trimmed(),
+                 line.section(':', 1).trimmed()};
     if (contenders.size() != 4 || match.winners.isEmpty())
         qFatal("not a match: %s", qPrintable(line));
     return match;

@@ -98,12 +98,13 @@ void mark(QWidget *board, const QStringList &slots);
 // own. Returns what differs, or an empty text.
 QString differences(QWidget *board, const QStringList &slots, const QStringList &copies);
 
-// A match as the tests write it: "upper upperButton lower lowerButton > winner... [/ loser]".
+// A match as the tests write it:
+// "upper upperButton lower lowerButton > winner... [/ loser] [: pick]".
 struct Match
 {
     QString upper, upperButton, lower, lowerButton;
     QStringList winners;
-    QString loser;
+    QString loser, pick;
 };
 Match parse(const QString &line);
 

@@ -1,7 +1,6 @@
 #include "bracketfile.h"
 
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <algorithm>
@@ -77,35 +76,6 @@ void addFileRows(std::initializer_list<FileRow> rows)
     }
 }
 
-// Narrow names fit Windows-1252, so that boards of them are written in it.
-QString nastyName(QRandomGenerator &random, bool wide)
-{
-    static const QStringList pieces
-            = u"007|1.50|2E3|-0|#TRUE#|#2024-01-31#|#5 Wrestler| |,|\"|\r|\n|\r\n|\t|#|1E400|True|"
-              u"Rey Mysterio Jr. – ñ|€|Sting"_s.split(u'|');
-    static const QStringList widePieces = u"Sting ✓|😀|Ã©|\uFEFF|\uFFFE|\u0080"_s.split(u'|');
-    QString name;
-    for (int count = random.bounded(5); count > 0; --count) {
-        const int pick = random.bounded(40);
-        const int code = random.bounded(1, 0xE0);
-        if (pick < pieces.size())
-            name += pieces.at(pick);
-        else if (!wide)
-            name += QChar(char16_t(code < 0x80 ? code : code + 0x20)); // no C1 controls
-        else
-            name += pick < 36 ? widePieces.at(pick % widePieces.size())
-                              : QString(QChar(char16_t(random.bounded(1, 0xD800))));
-    }
-    if (random.bounded(100) == 0 && !name.isEmpty()) {
-        while (name.size() < MaxValueLength)
-            name += name;
-        name.truncate(MaxValueLength);
-        if (!canStore(name))
-            name.chop(1); // a surrogate pair cut in half
-    }
-    return name;
-}
-
 } // namespace
 
 class TestBracketFile : public QObject
@@ -119,7 +89,6 @@ private Q_SLOTS:
     void writesBytes_data();
     void writesBytes();
     void refusesNulAndLoneSurrogates();
-    void roundTripsNastyNames();
     void reportsErrors_data();
     void reportsErrors();
     void readsNoMoreThanNeeded();
@@ -206,27 +175,6 @@ void TestBracketFile::refusesNulAndLoneSurrogates()
     const QStringList unstorable = {u"a\0b"_s, high + u"x"_s, u"x"_s + low, u"x"_s + high};
     for (const QString &text : unstorable)
         QVERIFY2(!canStore(text), qPrintable(QString::number(unstorable.indexOf(text))));
-}
-
-void TestBracketFile::roundTripsNastyNames()
-{
-    QRandomGenerator random(20240131);
-    for (int board = 0; board < 400; ++board) {
-        const int count = random.bounded(1, 17);
-        const bool wide = random.bounded(2);
-        QStringList texts;
-        QList<Holder> mixed;
-        for (int i = 0; i < count; ++i) {
-            texts.append(nastyName(random, wide));
-            mixed.append(random.bounded(2) ? Holder::Typed : Holder::Text);
-        }
-        const QList<Holder> allText(count, Holder::Text), allTyped(count, Holder::Typed);
-        for (const QList<Holder> &lineHolders : {mixed, allText, allTyped}) {
-            const ReadResult result = readBytes(write(texts, lineHolders), lineHolders);
-            QVERIFY(!result.error);
-            QCOMPARE(result.values, texts);
-        }
-    }
 }
 
 void TestBracketFile::reportsErrors_data()

@@ -26,6 +26,7 @@ enum class Setup {
     ReadOnlyFile,
     MissingFolder,
     FullDisk,
+    SizeLimit,
     Vanishes
 };
 
@@ -143,7 +144,8 @@ private Q_SLOTS:
         QTest::newRow("no write permission") << Setup::Unwritable;
         QTest::newRow("read-only file") << Setup::ReadOnlyFile;
         QTest::newRow("missing folder") << Setup::MissingFolder;
-        QTest::newRow("full disk") << Setup::FullDisk;
+        QTest::newRow("full device") << Setup::FullDisk;
+        QTest::newRow("disk fills over an old file") << Setup::SizeLimit;
     }
     void saving()
     {
@@ -163,6 +165,7 @@ private:
         const QString locked = m_dir.filePath("locked");
         switch (setup) {
         case Setup::File:
+        case Setup::SizeLimit:
         case Setup::Vanishes:
             write(file, bytes);
             if (setup == Setup::Vanishes)
@@ -194,7 +197,8 @@ private:
         return file;
     }
 
-    // Clicks Save or Load and answers its dialog; permissions are tried as an ordinary user.
+    // Clicks Save or Load and answers its dialog; permissions are tried as an ordinary user, and
+    // a disk that fills up as a limit on the size of any file written.
     void clickAs(Setup setup, const char *button, const QString &path)
     {
         std::optional<AsOrdinaryUser> user;
@@ -202,7 +206,15 @@ private:
             || setup == Setup::ReadOnlyFile)
             QVERIFY(user.emplace().ok());
         m_program->dialogs.answers.enqueue(path);
+        rlimit unlimited {};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        rlimit full = unlimited;
+        full.rlim_cur = setup == Setup::SizeLimit ? 20 : unlimited.rlim_cur;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
         click(m_board, button);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, oldHandler);
     }
 
     static void write(const QString &path, const QByteArray &bytes)

@@ -1,11 +1,9 @@
+// The menu, moving between windows, when the program ends, and where pictures come from.
 #include "testsupport.h"
 
 #include <QAbstractButton>
-#include <QCloseEvent>
-#include <QDir>
+#include <QApplication>
 #include <QLabel>
-#include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Ui;
@@ -22,140 +20,128 @@ private Q_SLOTS:
     }
     void cleanup() { m_program.reset(); }
 
-    void menuShowsItsButtons()
+    void menuShowsItsButtonsInTabOrder()
     {
-        QCOMPARE(m_menu->windowTitle(), QStringLiteral("Main Menu"));
-        QCOMPARE(m_menu->size(), QSize(772, 448));
-        const QStringList onShow {"cmdRandom",  "cmdGimmick",   "cmdFourman", "cmdEight",
-                                  "cmdsixteen", "cmdthritytwo", "cmdExit"};
-        for (const QString &name : onShow)
-            QVERIFY2(shown(m_menu, name), qPrintable(name));
+        QCOMPARE(m_menu->windowTitle(), "Main Menu");
         for (const char *hidden : {"cmdFeudPlanner", "cmdWinLoss", "cmdEnterRoster"})
             QVERIFY2(!shown(m_menu, hidden), hidden);
-        QCOMPARE(find(m_menu, "cmdExit")->geometry(), QRect(568, 392, 153, 33));
+        const QStringList tabs = QString("cmdExit cmdFourman cmdEight cmdsixteen cmdthritytwo "
+                                         "cmdGimmick cmdRandom cmdExit")
+                                         .split(' ');
+        QCOMPARE(tabChain(m_menu, "cmdExit", tabs.size()), tabs);
         const QPixmap banner = qobject_cast<QLabel *>(find(m_menu, "imgBanner"))->pixmap();
         QCOMPARE(find(m_menu, "imgBanner")->geometry(), QRect(QPoint(224, 64), banner.size()));
     }
 
-    void tabOrderStartsAtExitAndSkipsHiddenButtons()
-    {
-        const QStringList expected {"cmdExit",      "cmdFourman", "cmdEight",  "cmdsixteen",
-                                    "cmdthritytwo", "cmdGimmick", "cmdRandom", "cmdExit"};
-        QCOMPARE(tabChain(m_menu, "cmdExit", expected.size()), expected);
-    }
-
     void exitEndsTheProgramAtOnce()
     {
+        auto *exit = qobject_cast<QAbstractButton *>(find(m_menu, "cmdExit"));
+        QCOMPARE(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         m_program->open(WindowId::Four);
-        click(m_menu, "cmdExit");
+        exit->click();
         QCOMPARE(m_program->endings, 1);
         QCOMPARE(m_program->windows().loadedCount(), 0);
     }
 
-    void exitAnswersToAltX()
+    void closingTheLastWindowEndsTheProgram_data()
     {
-        auto *exit = qobject_cast<QAbstractButton *>(find(m_menu, "cmdExit"));
-        QCOMPARE(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QTest::addColumn<QString>("button"); // opens the window that is closed
+        QTest::newRow("menu") << "";
+        QTest::newRow("board") << "cmdFourman";
     }
-
-    void aBoardReplacesTheMenuAndBackBuildsANewOne()
+    void closingTheLastWindowEndsTheProgram()
     {
-        QPointer<QWidget> firstMenu = m_menu;
-        click(m_menu, "cmdFourman");
+        QFETCH(QString, button);
+        if (!button.isEmpty())
+            qobject_cast<QAbstractButton *>(find(m_menu, button))->click();
         TestProgram::settle();
-        QVERIFY(firstMenu.isNull());
         QCOMPARE(m_program->endings, 0);
-        QWidget *board = m_program->windows().instance(WindowId::Four);
-        QVERIFY(board && board->isVisible());
-        click(board, "Command17");
-        TestProgram::settle();
-        QVERIFY(m_program->windows().instance(WindowId::Main)->isVisible());
-        QVERIFY(!m_program->windows().isLoaded(WindowId::Four));
-        QCOMPARE(m_program->endings, 0);
-    }
-
-    void closingTheOnlyWindowThroughItsFrameEndsTheProgram()
-    {
-        click(m_menu, "cmdFourman");
-        TestProgram::settle();
-        m_program->windows().instance(WindowId::Four)->close();
-        TestProgram::settle();
-        QCOMPARE(m_program->endings, 1);
-    }
-
-    void closingTheMenuEndsTheProgram()
-    {
-        m_menu->close();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                window->close(); // through the frame
+        }
         TestProgram::settle();
         QCOMPARE(m_program->endings, 1);
     }
 
     void unloadingTheMenuBeforeShowingAToolDoesNotEndTheProgram()
     {
-        WindowRegistry &windows = m_program->windows();
-        windows.run(std::vector<NavStep> {{NavOp::Unload, WindowId::Main},
-                                          {NavOp::Show, WindowId::Four}});
+        m_program->windows().run(std::vector<NavStep> {{NavOp::Unload, WindowId::Main},
+                                                       {NavOp::Show, WindowId::Four}});
         TestProgram::settle();
         QCOMPARE(m_program->endings, 0);
-        QVERIFY(windows.isLoaded(WindowId::Four));
+        QVERIFY(m_program->windows().isLoaded(WindowId::Four));
+    }
+
+    void toolsGoBackToTheMenu_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("random winners") << int(WindowId::Random) << "Command2";
+        QTest::newRow("gimmick generator") << int(WindowId::Roster) << "Command1";
+    }
+    void toolsGoBackToTheMenu()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, back);
+        click(m_program->open(WindowId(id)), back);
+        TestProgram::settle();
+        QVERIFY(m_program->windows().instance(WindowId::Main)->isVisible());
+        QVERIFY(!m_program->windows().isLoaded(WindowId(id)));
     }
 
     void drawsContinueAcrossWindows()
     {
         FreshGenerator fresh;
-        click(m_menu, "cmdFourman");
-        QWidget *board = m_program->windows().instance(WindowId::Four);
-        click(board, "Command18"); // flip 1
-        click(board, "Command17");
-        TestProgram::settle();
-        board = m_program->open(WindowId::Four);
-        click(board, "Command18"); // flip 1
-        click(board, "Command19"); // flip 1
-        click(board, "Command20"); // flip 0: loser2 wins the losers' semi-final
-        QCOMPARE(processRandom().state(), stateAfter(4));
+        click(m_program->open(WindowId::Four), "Command18");
+        m_program->windows().unload(WindowId::Four);
+        click(m_program->open(WindowId::Random), "Command1");
+        RandomGenerator twoDraws;
+        twoDraws.nextValue();
+        twoDraws.nextValue();
+        QCOMPARE(processRandom().state(), twoDraws.state());
     }
 
-    void missingPicturesFallBackToTheBuiltInOnes()
+    // Pictures come from the working folder's gfx folder, then the installation's, then the
+    // copies built into the program.
+    void picturesComeFromTheWorkingFolderFirst_data()
     {
-        QTemporaryDir elsewhere;
-        const QString home = QDir::currentPath();
-        QDir::setCurrent(elsewhere.path());
-        TestProgram program;
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("gfx/background.jpg .*built-in")));
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("gfx/banner.jpg .*built-in")));
-        QWidget *menu = program.open(WindowId::Main);
-        QDir::setCurrent(home);
-        QVERIFY(menu);
-        QCOMPARE(program.shell.pictures().sourceOf(QStringLiteral("gfx\\banner.jpg")),
-                 QStringLiteral(":/gfx/banner.jpg"));
-        QVERIFY(!qobject_cast<QLabel *>(find(menu, "imgBanner"))->pixmap().isNull());
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("both") << "working installed"
+                              << "working";
+        QTest::newRow("installed only") << "installed"
+                                        << "installed";
+        QTest::newRow("neither") << ""
+                                 << ":/gfx/banner.jpg";
     }
-
-    void picturesInTheWorkingDirectoryWin()
+    void picturesComeFromTheWorkingFolderFirst()
     {
-        QTemporaryDir elsewhere;
-        QDir(elsewhere.path()).mkdir(QStringLiteral("gfx"));
-        QImage tiny(10, 20, QImage::Format_RGB32);
-        tiny.fill(Qt::red);
-        tiny.save(elsewhere.filePath(QStringLiteral("gfx/banner.jpg")));
+        QFETCH(QString, present);
+        QFETCH(QString, from);
+        QTemporaryDir working, installed;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (const QTemporaryDir *folder : {&working, &installed}) {
+            if (present.contains(folder == &working ? "working" : "installed")) {
+                QDir(folder->path()).mkdir("gfx");
+                picture.save(folder->filePath("gfx/banner.jpg"));
+            }
+        }
         const QString home = QDir::currentPath();
-        QDir::setCurrent(elsewhere.path());
-        Pictures pictures;
-        QCOMPARE(pictures.load(QStringLiteral("gfx\\banner.jpg")).size(), QSize(10, 20));
+        QDir::setCurrent(working.path());
+        Pictures pictures({installed.path()});
+        const QString source = pictures.sourceOf("gfx\\banner.jpg");
+        const QPixmap loaded = pictures.load("gfx\\banner.jpg");
         QDir::setCurrent(home);
+        const QString expected = from == "working" ? working.path()
+                : from == "installed"              ? installed.path()
+                                                   : from;
+        QVERIFY2(source.startsWith(expected), qPrintable(source));
+        QCOMPARE(loaded.size() == QSize(4, 4), !present.isEmpty());
     }
 
 private:
-    static quint32 stateAfter(int draws)
-    {
-        RandomGenerator generator;
-        for (int i = 0; i < draws; ++i)
-            generator.nextValue();
-        return generator.state();
-    }
-
     std::unique_ptr<TestProgram> m_program;
     QWidget *m_menu = nullptr;
 };

@@ -25,6 +25,9 @@ int actionsWanted()
     return wanted > 0 ? wanted : 100000;
 }
 
+// The run goes in rounds that each end far inside QtTest's watchdog, however slow the machine.
+constexpr int RoundActions = 2000;
+
 } // namespace
 
 class TestSoak : public QObject
@@ -32,6 +35,8 @@ class TestSoak : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { start(); }
+    void randomActionsKeepTheProgramWhole_data();
     void randomActionsKeepTheProgramWhole();
 
 private:
@@ -54,14 +59,23 @@ private:
     int m_actions = 0;
     int m_restarts = 0;
     int m_roundTrips = 0;
+    quint32 m_drawState = RandomGenerator::StartState;
 };
 
+void TestSoak::randomActionsKeepTheProgramWhole_data()
+{
+    QTest::addColumn<int>("upTo");
+    for (int upTo = RoundActions; upTo < actionsWanted() + RoundActions; upTo += RoundActions)
+        QTest::addRow("actions to %d", upTo) << std::min(upTo, actionsWanted());
+}
+
+// Every round goes on from where the one before it left the program.
 void TestSoak::randomActionsKeepTheProgramWhole()
 {
-    FreshGenerator fresh;
-    start();
-    const int wanted = actionsWanted();
-    while (m_actions < wanted) {
+    QFETCH(int, upTo);
+    const quint32 programState = processRandom().state();
+    processRandom().setState(m_drawState);
+    while (m_actions < upTo) {
         QWidget *window = current();
         if (!window) {
             QCOMPARE(m_program->endings, 1); // nothing on screen only once the program has ended
@@ -76,6 +90,10 @@ void TestSoak::randomActionsKeepTheProgramWhole()
         if (QTest::currentTestFailed())
             return;
     }
+    m_drawState = processRandom().state();
+    processRandom().setState(programState);
+    if (upTo < actionsWanted())
+        return;
     qInfo("%d actions, %d Save/Load round trips, %d restarts", m_actions, m_roundTrips, m_restarts);
     QVERIFY(m_roundTrips > 100);
     QVERIFY(m_restarts > 10);
