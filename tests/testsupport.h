@@ -32,12 +32,24 @@ public:
     int printDialogs = 0;
     QStringList notices;
 
-    QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
-    QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
-    void warn(QWidget *parent, const QString &title, const QString &text) override;
-    void inform(QWidget *parent, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *, const QString &start, const QString &filter) override
+    {
+        return answer(start, filter);
+    }
+    QString openFileName(QWidget *, const QString &start, const QString &filter) override
+    {
+        return answer(start, filter);
+    }
+    void warn(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({true, title, text});
+    }
+    void inform(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({false, title, text});
+    }
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
-    void notice(QWidget *at, const QString &text) override;
+    void notice(QWidget *, const QString &text) override { notices << text; }
 
 private:
     QString answer(const QString &start, const QString &filter);

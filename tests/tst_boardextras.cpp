@@ -1,3 +1,4 @@
+#include "boardlists.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -29,15 +30,9 @@ constexpr int Density = 2;
 
 void addBoards()
 {
-    QTest::addColumn<WindowId>("id");
-    QTest::addColumn<QString>("save");
-    QTest::addColumn<QString>("load");
-    // clang-format off
-    QTest::newRow("four")       << WindowId::Four      << "Command15" << "Command14";
-    QTest::newRow("eight")      << WindowId::Eight     << "Command37" << "Command38";
-    QTest::newRow("sixteen")    << WindowId::Sixteen   << "Command37" << "Command38";
-    QTest::newRow("thirty-two") << WindowId::ThirtyTwo << "Command9"  << "Command10";
-    // clang-format on
+    QTest::addColumn<int>("index");
+    for (qsizetype i = 0; i < boardLists().size(); ++i)
+        QTest::newRow(boardLists().at(i).tag) << int(i);
 }
 
 // Every named widget's text, label size and shown state, read straight from the widgets.
@@ -91,8 +86,8 @@ private Q_SLOTS:
     void picturesAndPrintsShowTheBoard_data() { addBoards(); }
     void picturesAndPrintsShowTheBoard()
     {
-        QFETCH(WindowId, id);
-        QWidget *board = open(id);
+        QFETCH(int, index);
+        QWidget *board = open(boardLists().at(index).id);
         m_program->dialogs.answers.enqueue(path("board.png"));
         press(SavePicture);
         QCOMPARE(m_program->dialogs.filters, QStringList {"PNG Images (*.png)"});
@@ -123,9 +118,8 @@ private Q_SLOTS:
     void undoAndRedoRetraceLongClickSequences_data() { addBoards(); }
     void undoAndRedoRetraceLongClickSequences()
     {
-        QFETCH(WindowId, id);
-        QFETCH(QString, save);
-        QFETCH(QString, load);
+        QFETCH(int, index);
+        const auto &[tag, id, save, load, reset, back, slots, typed] = boardLists().at(index);
         QWidget *board = open(id);
         FreshGenerator fresh;
         for (QLineEdit *entry : board->findChildren<QLineEdit *>())

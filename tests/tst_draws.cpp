@@ -21,20 +21,6 @@ private Q_SLOTS:
             QCOMPARE(qRound64(processRandom().nextValue() * 1e7), qRound64(value * 1e7));
     }
 
-    void firstCoinFlipsAfterStart()
-    {
-        const int expected[] = {1, 1, 1, 0, 0, 1, 0, 1, 1, 1, 0, 0};
-        for (int flip : expected)
-            QCOMPARE(processRandom().coinFlip(), flip);
-    }
-
-    void firstDrawsOfEightySix()
-    {
-        QCOMPARE(processRandom().scaledDraw(86), 61);
-        QCOMPARE(processRandom().scaledDraw(86), 46);
-        QCOMPARE(processRandom().scaledDraw(86), 50);
-    }
-
     // Exact halves go to the even neighbour; set the state one step before the wanted value.
     void roundingAtHalves_data()
     {
@@ -58,18 +44,6 @@ private Q_SLOTS:
         QFETCH(int, expected);
         FreshGenerator::nextValueWillBe(state);
         QCOMPARE(processRandom().scaledDraw(n), expected);
-    }
-
-    void runsThroughEveryStateBeforeRepeating()
-    {
-        RandomGenerator generator;
-        const quint32 start = generator.state();
-        quint32 steps = 0;
-        do {
-            generator.nextValue();
-            ++steps;
-        } while (generator.state() != start && steps <= (1u << 24));
-        QCOMPARE(steps, 1u << 24);
     }
 };
 

@@ -83,32 +83,6 @@ private Q_SLOTS:
         QCOMPARE(text(window, "Label3"), winner);
     }
 
-    void winnersFromAFreshStart_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QStringList>("winners");
-        const QString one = "Wrestler One";
-        QTest::newRow("Battle Royal")
-                << "Option4" << QStringList {"Wrestler Seven", "Wrestler Five", "Wrestler Six"};
-        QTest::newRow("Singles") << "Option1"
-                                 << QStringList {one, one, one, one, one, "Wrestler Two"};
-    }
-    void winnersFromAFreshStart()
-    {
-        QFETCH(QString, option);
-        QFETCH(QStringList, winners);
-        FreshGenerator fresh;
-        QWidget *window = m_program->open(WindowId::Random);
-        const int starWidth = find(window, "Label3")->width();
-        click(window, option);
-        for (const QString &winner : winners) {
-            click(window, "Command1");
-            QCOMPARE(text(window, "Label3"), winner);
-        }
-        QVERIFY(find(window, "Label3")->width() > starWidth);
-        QCOMPARE(text(window, "Text9"), "Wrestle Nine");
-    }
-
     void matchTypeShowsItsBoxesAndHiddenBoxesKeepTheirNames_data()
     {
         QTest::addColumn<QString>("option");
