@@ -1,4 +1,5 @@
 #include "boardlists.h"
+#include "boardwindow.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -65,10 +66,11 @@ class TestBoardExtras : public QObject
         m_program = std::make_unique<TestProgram>();
         m_window = m_program->open(id);
         m_window->activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_window);
-        // The board's keys and menu come once it is on screen.
-        [[maybe_unused]] const bool ready
-                = QTest::qWaitFor([this] { return !m_window->actions().isEmpty(); });
+        // Keys reach the window once it is active, and a board's keys and menu come once it is
+        // on screen, however long either takes.
+        while (!m_window->isActiveWindow()
+               || (qobject_cast<BoardWindow *>(m_window) && m_window->actions().isEmpty()))
+            QTest::qWait(10);
         return m_window;
     }
     // Keys pressed with the focus on the named widget, or on the window itself.
