@@ -295,9 +295,10 @@ private Q_SLOTS:
         QVERIFY(menu->isVisible() && !f.program.windows().isLoaded(list.id));
         QCOMPARE(f.program.endings, 0);
         const char *menuButtons[] = {"cmdFourman", "cmdEight", "cmdsixteen", "cmdthritytwo"};
-        click(menu, menuButtons[index]);
+        click(menu, menuButtons[index]); // unloads the menu before the board is shown
         TestProgram::settle();
         QCOMPARE(menu.isNull(), list.id != WindowId::Sixteen);
+        QCOMPARE(f.program.endings, 0);
         f.board = f.program.windows().instance(list.id);
         QCOMPARE(f.save(), Files::lines(board(list.id).fresh));
     }

@@ -43,36 +43,6 @@ private Q_SLOTS:
         QCOMPARE(m_program->windows().loadedCount(), 0);
     }
 
-    void closingTheLastWindowEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("button"); // opens the window that is closed
-        QTest::newRow("menu") << "";
-        QTest::newRow("board") << "cmdFourman";
-    }
-    void closingTheLastWindowEndsTheProgram()
-    {
-        QFETCH(QString, button);
-        if (!button.isEmpty())
-            qobject_cast<QAbstractButton *>(find(m_menu, button))->click();
-        TestProgram::settle();
-        QCOMPARE(m_program->endings, 0);
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->isVisible())
-                window->close(); // through the frame
-        }
-        TestProgram::settle();
-        QCOMPARE(m_program->endings, 1);
-    }
-
-    void unloadingTheMenuBeforeShowingAToolDoesNotEndTheProgram()
-    {
-        m_program->windows().run(std::vector<NavStep> {{NavOp::Unload, WindowId::Main},
-                                                       {NavOp::Show, WindowId::Four}});
-        TestProgram::settle();
-        QCOMPARE(m_program->endings, 0);
-        QVERIFY(m_program->windows().isLoaded(WindowId::Four));
-    }
-
     void toolsGoBackToTheMenu_data()
     {
         QTest::addColumn<int>("id");
