@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <span>
+
 using namespace Ui;
 
 namespace {
@@ -62,30 +64,30 @@ private Q_SLOTS:
     void init() { m_program = std::make_unique<TestProgram>(); }
     void cleanup() { m_program.reset(); }
 
+    // A board's ">", "<", "Random" and "Win" buttons each say what they do.
     void terseButtonsHaveNamesOfTheirOwn_data()
     {
         QTest::addColumn<int>("id");
-        QTest::addColumn<int>("count"); // the board's ">", "<", "Random" and "Win" buttons
-        QTest::newRow("frm4") << int(WindowId::Four) << 18;
-        QTest::newRow("frm8Tournament") << int(WindowId::Eight) << 42;
-        QTest::newRow("frm16") << int(WindowId::Sixteen) << 58;
-        QTest::newRow("frm32") << int(WindowId::ThirtyTwo) << 62;
+        for (const auto &[id, name] : std::span(Windows).subspan(1, 4))
+            QTest::newRow(name) << int(id);
     }
     void terseButtonsHaveNamesOfTheirOwn()
     {
         QFETCH(int, id);
-        QFETCH(int, count);
         QWidget *board = openWithScreenReader(WindowId(id));
+        int terse = 0;
         QSet<QString> names;
         for (auto *button : board->findChildren<QAbstractButton *>()) {
             if (!TerseCaptions.contains(button->text()))
                 continue;
+            ++terse;
             QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
             QVERIFY2(!names.contains(button->accessibleName()),
                      qPrintable(button->accessibleName()));
             names.insert(button->accessibleName());
         }
-        QCOMPARE(names.size(), count);
+        QCOMPARE(names.size(), terse);
+        QVERIFY(terse > 10);
     }
 
     // Every window: its size in logical pixels, 15 twips to one, however dense the screen; its
