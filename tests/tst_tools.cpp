@@ -1,8 +1,9 @@
+// The menu, moving between windows, where pictures come from, the random draws and the tools.
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -158,18 +159,123 @@ private Q_SLOTS:
         QCOMPARE(list->currentRow(), 4999);
     }
 
-    void feudPlannerOpensFromTheHiddenButtonAndClosingItEndsTheProgram()
+    // The draws must match the published generator exactly: saved cards are replayed by
+    // clicking the same buttons in the same order.
+    void firstValuesAfterStart()
     {
-        QSignalSpy ended(&m_program->windows(), &WindowRegistry::programEnded);
+        FreshGenerator fresh;
+        const double expected[]
+                = {0.7055475,  0.533424,  0.5795186, 0.2895625, 0.301948,   0.7747401,
+                   0.01401764, 0.7607236, 0.81449,   0.7090379, 0.04535276, 0.4140327};
+        for (double value : expected)
+            QCOMPARE(qRound64(processRandom().nextValue() * 1e7), qRound64(value * 1e7));
+    }
+
+    // Exact halves go to the even neighbour; set the state one step before the wanted value.
+    void roundingAtHalves_data()
+    {
+        QTest::addColumn<quint32>("state");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("v=0.5 flips 0") << 0x800000u << 1 << 0;
+        QTest::newRow("v=0.25 of 2 gives 0") << 0x400000u << 2 << 0;
+        QTest::newRow("v=0.75 of 2 gives 2") << 0xC00000u << 2 << 2;
+        QTest::newRow("v=0.75 of 86 gives 64") << 0xC00000u << 86 << 64;
+        QTest::newRow("v=0.125 of 4 gives 0") << 0x200000u << 4 << 0;
+        QTest::newRow("v=0.875 of 4 gives 4") << 0xE00000u << 4 << 4;
+        QTest::newRow("v=0.5 of 3 gives 2") << 0x800000u << 3 << 2;
+        QTest::newRow("v=0.25 of 10 gives 2") << 0x400000u << 10 << 2;
+        QTest::newRow("just above a half rounds up") << 0x800001u << 1 << 1;
+    }
+    void roundingAtHalves()
+    {
+        QFETCH(quint32, state);
+        QFETCH(int, n);
+        QFETCH(int, expected);
+        FreshGenerator fresh;
+        FreshGenerator::nextValueWillBe(state);
+        QCOMPARE(processRandom().scaledDraw(n), expected);
+    }
+
+    void menuShowsItsButtonsInTabOrder()
+    {
         QWidget *menu = m_program->open(WindowId::Main);
-        qobject_cast<QAbstractButton *>(find(menu, "cmdFeudPlanner"))->click();
+        QCOMPARE(menu->windowTitle(), "Main Menu");
+        for (const char *hidden : {"cmdFeudPlanner", "cmdWinLoss", "cmdEnterRoster"})
+            QVERIFY2(!shown(menu, hidden), hidden);
+        const QStringList tabs = QString("cmdExit cmdFourman cmdEight cmdsixteen cmdthritytwo "
+                                         "cmdGimmick cmdRandom cmdExit")
+                                         .split(' ');
+        QCOMPARE(tabChain(menu, "cmdExit", tabs.size()), tabs);
+        const QPixmap banner = qobject_cast<QLabel *>(find(menu, "imgBanner"))->pixmap();
+        QCOMPARE(find(menu, "imgBanner")->geometry(), QRect(QPoint(224, 64), banner.size()));
+    }
+
+    void exitEndsTheProgramAtOnce()
+    {
+        QWidget *menu = m_program->open(WindowId::Main);
+        auto *exit = qobject_cast<QAbstractButton *>(find(menu, "cmdExit"));
+        QCOMPARE(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        m_program->open(WindowId::Four);
+        exit->click();
+        QCOMPARE(m_program->endings, 1);
+        QCOMPARE(m_program->windows().loadedCount(), 0);
+    }
+
+    void toolsGoBackToTheMenu_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("random winners") << int(WindowId::Random) << "Command2";
+        QTest::newRow("gimmick generator") << int(WindowId::Roster) << "Command1";
+    }
+    void toolsGoBackToTheMenu()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, back);
+        click(m_program->open(WindowId(id)), back);
         TestProgram::settle();
-        QWidget *planner = m_program->windows().instance(WindowId::FeudPlanner);
-        QCOMPARE(planner->windowTitle(), "Varnok's Feud Planner");
-        QVERIFY(planner->findChildren<QAbstractButton *>().isEmpty());
-        planner->close();
-        TestProgram::settle();
-        QCOMPARE(ended.count(), 1);
+        QVERIFY(m_program->windows().instance(WindowId::Main)->isVisible());
+        QVERIFY(!m_program->windows().isLoaded(WindowId(id)));
+    }
+
+    // Pictures come from the working folder's gfx folder, then the installation's, then the
+    // copies built into the program.
+    void picturesComeFromTheWorkingFolderFirst_data()
+    {
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("both") << "working installed"
+                              << "working";
+        QTest::newRow("installed only") << "installed"
+                                        << "installed";
+        QTest::newRow("neither") << ""
+                                 << ":/gfx/banner.jpg";
+    }
+    void picturesComeFromTheWorkingFolderFirst()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, from);
+        QTemporaryDir working, installed;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (const QTemporaryDir *folder : {&working, &installed}) {
+            if (present.contains(folder == &working ? "working" : "installed")) {
+                QDir(folder->path()).mkdir("gfx");
+                picture.save(folder->filePath("gfx/banner.jpg"));
+            }
+        }
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(working.path());
+        Pictures pictures({installed.path()});
+        const QString source = pictures.sourceOf("gfx\\banner.jpg");
+        const QPixmap loaded = pictures.load("gfx\\banner.jpg");
+        QDir::setCurrent(home);
+        const QString expected = from == "working" ? working.path()
+                : from == "installed"              ? installed.path()
+                                                   : from;
+        QVERIFY2(source.startsWith(expected), qPrintable(source));
+        QCOMPARE(loaded.size() == QSize(4, 4), !present.isEmpty());
     }
 
 private:
