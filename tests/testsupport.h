@@ -1,12 +1,20 @@
 #pragma once
 
+// What every test of the program uses: its dialogs faked, its windows driven, its boards known.
+#include "boardlists.h"
+#include "boardwindow.h"
 #include "dialogs.h"
 #include "randomgenerator.h"
 #include "shell.h"
 
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>

@@ -1,16 +1,9 @@
-#include "boardlists.h"
-#include "boardwindow.h"
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <random>
 
@@ -187,8 +180,6 @@ private Q_SLOTS:
         QTest::newRow("four, blank lines and spaces dropped") << WindowId::Four << "two"
                 << "Bret\n\n  Shawn \r\nTaker\r\rKane\nMankind" << QStringList {"One", "two", "three", "four"}
                 << QStringList {"Wrestler 1", "Bret", "Shawn", "Taker"} << "2 names were left out: there are no boxes for them.";
-        QTest::newRow("sixteen, to the last") << WindowId::Sixteen << "txtWrestler16" << "Sting\nVader"
-                << QStringList {"txtWrestler15", "txtWrestler16"} << QStringList {"#15 Wrestler", "Sting"} << one;
         QTest::newRow("thirty-two, in file order") << WindowId::ThirtyTwo << "txtWrestler16" << "Rock\nHHH"
                 << QStringList {"txtWrestler16", "wrestler17", "wrestler18"} << QStringList {"Rock", "HHH", "#18 Wrestler"} << "";
         QTest::newRow("singles, hidden boxes left alone") << WindowId::Random << "Text1" << "Lex\nHogan\nSavage"

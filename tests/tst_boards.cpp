@@ -1,12 +1,9 @@
 // What the four bracket boards do alike, over every board: each match's wiring and pick, the
-// board's file (its order, initial texts, Reset and Load), old files read by holder kind, Back.
-// Then each board's own finals and Reset.
-#include "boardlists.h"
-#include "boardwindow.h"
+// order of the board's file, Reset, old files read by holder kind, Back. Then each board's own
+// finals and Reset. Closing windows and loading back what was saved are the soak's.
 #include "testsupport.h"
 
 #include <QPointer>
-#include <QTest>
 
 #include <map>
 #include <span>
@@ -328,7 +325,6 @@ private Q_SLOTS:
         // Command7 and Command5 put "A Winner" and winner14's "Winner" into the titles.
         // clang-format off
         QTest::newRow("losers' winner wins") << "Command7 Command5 Command1" << "Winner: A Winner" << "Winner" << "Label1";
-        QTest::newRow("Win clicked twice") << "Command7 Command5 Command1 Command1" << "Winner: A Winner" << "Winner" << "Label1";
         QTest::newRow("winners' winner wins") << "Command7 Command5 Command2 Command2" << "A Winner" << "Winner: Winner" << "Label3";
         QTest::newRow("both Wins in turn") << "Command7 Command5 Command1 Command2" << "Winner: A Winner" << "Winner: Winner" << "Label3";
         QTest::newRow("and back again") << "Command2 Command1 Command2 Command1" << "Winner: Losers Bracket Winner" << "Winner: Winner's Bracket Winner" << "Label1";
@@ -351,15 +347,6 @@ private Q_SLOTS:
         for (const char *title : {"Label1", "Label2", "Label3"})
             QVERIFY2(shown(f.board, title), title);
         QCOMPARE(text(f.board, "Label8"), "VS");
-    }
-
-    void sixteenManClosedBehindTheHiddenMenuEndsTheProgram()
-    {
-        TestProgram program;
-        click(program.open(WindowId::Main), "cmdsixteen");
-        program.windows().instance(WindowId::Sixteen)->close();
-        TestProgram::settle();
-        QCOMPARE(program.endings, 1);
     }
 
     void thirtyTwoManFinal_data()

@@ -3,12 +3,9 @@
 #include "form.h"
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <span>
 

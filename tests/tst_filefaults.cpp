@@ -1,10 +1,6 @@
 // Every way a bracket file can go wrong, on the four-man board: the user is told clearly and
 // neither the board nor a file on disk loses anything.
-#include "boardlists.h"
 #include "testsupport.h"
-
-#include <QFile>
-#include <QTest>
 
 #include <csignal>
 #include <optional>

@@ -2,9 +2,6 @@
 // runs this under LeakSanitizer) and the resident memory must settle after the first rounds.
 #include "testsupport.h"
 
-#include <QFile>
-#include <QTest>
-
 #include <unistd.h>
 
 namespace {

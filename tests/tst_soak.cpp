@@ -2,15 +2,10 @@
 // on every button, typing all kinds of names, Save and Load back, undo and redo, and leaving
 // windows every way there is. The sanitizer build runs it too. Each way a file can fail is the
 // file fault test's.
-#include "boardwindow.h"
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 

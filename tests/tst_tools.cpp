@@ -1,10 +1,7 @@
 // The menu, moving between windows, where pictures come from, the random draws and the tools.
 #include "testsupport.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QListWidget>
-#include <QTest>
 #include <QTimer>
 
 using namespace Ui;
