@@ -102,6 +102,10 @@ private Q_SLOTS:
                 {"BOM", "\xEF\xBB\xBFSting\r\n\xEF\xBB\xBF"_ba, "t", u"Sting|\uFEFF"_s},
                 {"encodings", "\x80\xE9\x81\x9F\r\n\xC3\xA9\r\n\xE2\x9C\x93"_ba, "t",
                  u"€é\u0081Ÿ|é|✓"_s},
+                {"Windows-1252 0x80 to 0x9F",
+                 "\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
+                 "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\x9F"_ba,
+                 "t", u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s},
                 {"numbers", "1.50\r\n2E3\r\n-0\r\n+5\r\n.5\r\n5.\r\n1e-2\r\n1E-400"_ba, "y",
                  u"1.5|2000|0|5|0.5|5|0.01|0"_s},
                 {"exponents",
