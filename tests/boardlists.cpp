@@ -12,15 +12,13 @@ QStringList numbered(const QString &stem, int from, int to)
 
 QList<BoardList> makeLists()
 {
-    const QStringList four
-            = QStringLiteral(
-                      "One two three four Two1 Two2 Three1 loser1 loser2 loser3 loser4 four2 Four4")
-                      .split(' ');
+    const QStringList four = QString("One two three four Two1 Two2 Three1 loser1 loser2 loser3 "
+                                     "loser4 four2 Four4")
+                                     .split(' ');
     const QStringList eight = numbered("txtWrestler", 1, 8)
-            + QStringLiteral("lblwinner1 lblWinner2 lblwinner3 lblWinner4 lblwinner5 lblwinner6 "
-                             "lblWinner7 lblLoser1 lblLoser2 lblloser3 lblLoser4 lblLoser5 "
-                             "lblLoser6 lblLoser7 lblLoser8 lblLoser9 lblloser10 lblLoser11 "
-                             "lblLoser12 lblLoser13")
+            + QString("lblwinner1 lblWinner2 lblwinner3 lblWinner4 lblwinner5 lblwinner6 "
+                      "lblWinner7 lblLoser1 lblLoser2 lblloser3 lblLoser4 lblLoser5 lblLoser6 "
+                      "lblLoser7 lblLoser8 lblLoser9 lblloser10 lblLoser11 lblLoser12 lblLoser13")
                       .split(' ');
     const QStringList sixteen = numbered("txtWrestler", 1, 16) + numbered("winner", 1, 6)
             + QStringList {"Winner7"} + numbered("winner", 8, 14) + numbered("loser", 1, 24)
@@ -28,40 +26,14 @@ QList<BoardList> makeLists()
     const QStringList thirtyTwo = numbered("txtWrestler", 1, 16) + numbered("wrestler", 17, 32)
             + numbered("winner", 1, 6) + QStringList {"Winner7"} + numbered("winner", 8, 28)
             + QStringList {"Label3", "Label6"};
+    // clang-format off
     return {
-            {"four",
-             WindowId::Four,
-             "Command15",
-             "Command14",
-             "Command16",
-             "Command17",
-             four,
-             {{4, 12}}},
-            {"eight",
-             WindowId::Eight,
-             "Command37",
-             "Command38",
-             "Command39",
-             "Command40",
-             eight,
-             {{4, 27}}},
-            {"sixteen",
-             WindowId::Sixteen,
-             "Command37",
-             "Command38",
-             "Command39",
-             "Command40",
-             sixteen,
-             {{4, 27}}},
-            {"thirty-two",
-             WindowId::ThirtyTwo,
-             "Command9",
-             "Command10",
-             "Command4",
-             "Command3",
-             thirtyTwo,
-             {{4, 27}, {58, 61}}},
+        {"four", WindowId::Four, "Command15", "Command14", "Command16", "Command17", four, {{4, 12}}},
+        {"eight", WindowId::Eight, "Command37", "Command38", "Command39", "Command40", eight, {{4, 27}}},
+        {"sixteen", WindowId::Sixteen, "Command37", "Command38", "Command39", "Command40", sixteen, {{4, 27}}},
+        {"thirty-two", WindowId::ThirtyTwo, "Command9", "Command10", "Command4", "Command3", thirtyTwo, {{4, 27}, {58, 61}}},
     };
+    // clang-format on
 }
 
 } // namespace
@@ -80,9 +52,9 @@ const QList<BoardList> &boardLists()
 
 const BoardList &boardList(WindowId id)
 {
-    for (const BoardList &list : boardLists()) {
-        if (list.id == id)
-            return list;
-    }
-    qFatal("no such board");
+    const auto found = std::find_if(boardLists().begin(), boardLists().end(),
+                                    [id](const BoardList &list) { return list.id == id; });
+    if (found == boardLists().end())
+        qFatal("no such board");
+    return *found;
 }

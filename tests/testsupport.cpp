@@ -20,26 +20,6 @@ QString FakeDialogs::answer(const QString &start, const QString &filter)
     return chosen;
 }
 
-QString FakeDialogs::saveFileName(QWidget *, const QString &start, const QString &filter)
-{
-    return answer(start, filter);
-}
-
-QString FakeDialogs::openFileName(QWidget *, const QString &start, const QString &filter)
-{
-    return answer(start, filter);
-}
-
-void FakeDialogs::warn(QWidget *, const QString &title, const QString &text)
-{
-    messages.append({true, title, text});
-}
-
-void FakeDialogs::inform(QWidget *, const QString &title, const QString &text)
-{
-    messages.append({false, title, text});
-}
-
 bool FakeDialogs::choosePrinter(QWidget *, QPrinter &printer)
 {
     ++printDialogs;
@@ -48,11 +28,6 @@ bool FakeDialogs::choosePrinter(QWidget *, QPrinter &printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printFile);
     return true;
-}
-
-void FakeDialogs::notice(QWidget *, const QString &text)
-{
-    notices << text;
 }
 
 std::optional<QString> FakeDialogs::askText(QWidget *, const QString &, const QString &,
@@ -122,18 +97,14 @@ void Ui::click(QWidget *window, const QString &name)
 QString Ui::text(QWidget *window, const QString &name)
 {
     QWidget *widget = find(window, name);
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return edit->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    qFatal("widget %s holds no text", qPrintable(name));
+    auto *edit = qobject_cast<QLineEdit *>(widget);
+    return edit ? edit->text() : qobject_cast<QLabel *>(widget)->text();
 }
 
+// Typing replaces the whole text, as selecting it all and typing over it does.
 void Ui::type(QWidget *window, const QString &name, const QString &text)
 {
     auto *edit = qobject_cast<QLineEdit *>(find(window, name));
-    if (!edit)
-        qFatal("widget %s is no text box", qPrintable(name));
     edit->selectAll();
     edit->insert(text);
 }
@@ -165,9 +136,8 @@ QStringList Ui::tabChain(QWidget *window, const QString &from, qsizetype count)
 
 void Wiring::mark(QWidget *board, const QStringList &slots)
 {
-    for (const QString &name : slots) {
+    for (const QString &name : slots)
         Ui::setSlot(board, name, '<' + name + '>');
-    }
 }
 
 QString Wiring::differences(QWidget *board, const QStringList &slots, const QStringList &copies)
@@ -188,16 +158,14 @@ QString Wiring::differences(QWidget *board, const QStringList &slots, const QStr
 Wiring::Match Wiring::parse(const QString &line)
 {
     const QStringList contenders = line.section('>', 0, 0).split(' ', Qt::SkipEmptyParts);
-    const QString results = line.section('>', 1);
-    Match match {contenders.value(0),
-                 contenders.value(1),
-                 contenders.value(2),
-                 contenders.value(3),
-                 results.section('/', 0, 0).split(' ', Qt::SkipEmptyParts),
-                 results.section('/', 1).trimmed()};
-    if (contenders.size() != 4 || match.winners.isEmpty())
-        qFatal("not a match: %s", qPrintable(line));
-    return match;
+    const QString results = line.section('>', 1).section(':', 0, 0);
+    return {contenders.value(0),
+            contenders.value(1),
+            contenders.value(2),
+            contenders.value(3),
+            results.section('/', 0, 0).split(' ', Qt::SkipEmptyParts),
+            results.section('/', 1).trimmed(),
+            line.section(':', 1).trimmed()};
 }
 
 QStringList Wiring::advancing(const Match &match, bool upper)

@@ -1,12 +1,20 @@
 #pragma once
 
+// What every test of the program uses: its dialogs faked, its windows driven, its boards known.
+#include "boardlists.h"
+#include "boardwindow.h"
 #include "dialogs.h"
 #include "randomgenerator.h"
 #include "shell.h"
 
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>
@@ -33,12 +41,24 @@ public:
     QStringList notices;
     QQueue<std::optional<QString>> texts; // answers to askText; nothing is a cancel
 
-    QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
-    QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
-    void warn(QWidget *parent, const QString &title, const QString &text) override;
-    void inform(QWidget *parent, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *, const QString &start, const QString &filter) override
+    {
+        return answer(start, filter);
+    }
+    QString openFileName(QWidget *, const QString &start, const QString &filter) override
+    {
+        return answer(start, filter);
+    }
+    void warn(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({true, title, text});
+    }
+    void inform(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({false, title, text});
+    }
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
-    void notice(QWidget *at, const QString &text) override;
+    void notice(QWidget *, const QString &text) override { notices << text; }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,
                                    int) override;
 
@@ -102,12 +122,13 @@ void mark(QWidget *board, const QStringList &slots);
 // own. Returns what differs, or an empty text.
 QString differences(QWidget *board, const QStringList &slots, const QStringList &copies);
 
-// A match as the tests write it: "upper upperButton lower lowerButton > winner... [/ loser]".
+// A match as the tests write it:
+// "upper upperButton lower lowerButton > winner... [/ loser] [: pick]".
 struct Match
 {
     QString upper, upperButton, lower, lowerButton;
     QStringList winners;
-    QString loser;
+    QString loser, pick;
 };
 Match parse(const QString &line);
 

@@ -1,65 +1,232 @@
-// What every bracket board does alike: Back forgets it, its file keeps every name, and files of
-// the old program load by their line's holder kind.
-#include "boardlists.h"
+// What the four bracket boards do alike, over every board: each match's wiring and pick, the
+// order of the board's file, Reset, old files read by holder kind, Back. Then each board's own
+// finals and Reset. Closing windows and loading back what was saved are the soak's.
 #include "testsupport.h"
 
-#include <QRandomGenerator>
-#include <QTest>
+#include <QPointer>
+
+#include <map>
+#include <span>
 
 using namespace Ui;
+
+namespace {
+
+// One line per match: "upper upperButton lower lowerButton > winners... [/ loser] [: pick]".
+// clang-format off
+const QStringList FourMatches = {
+    "One Command3 two Command4 > Two1 / loser1 : Command18",
+    "three Command5 four Command6 > Two2 / loser2 : Command19",
+    "Two1 Command2 Two2 Command1 > Four4 Three1 / loser4 : Command11",
+    "loser1 Command7 loser2 Command10 > loser3 : Command20",
+    "loser3 Command8 loser4 Command9 > four2 : Command21",
+};
+const QStringList EightMatches = {
+    "txtWrestler1 cmdAdvance txtWrestler2 Command1 > lblwinner1 / lblLoser1 : Command12",
+    "txtWrestler3 Command2 txtWrestler4 Command3 > lblWinner2 / lblLoser2 : Command29",
+    "txtWrestler5 Command4 txtWrestler6 Command5 > lblwinner3 / lblloser3 : Command30",
+    "txtWrestler7 Command6 txtWrestler8 Command7 > lblWinner4 / lblLoser4 : Command31",
+    "lblwinner1 Command21 lblWinner2 Command22 > lblwinner5 / lblLoser6 : Command35",
+    "lblwinner3 Command23 lblWinner4 Command24 > lblwinner6 / lblLoser8 : Command36",
+    "lblwinner5 Command25 lblwinner6 Command26 > lblWinner7 Label9 / lblLoser12 : Command41",
+    "lblLoser1 Command8 lblLoser2 Command9 > lblLoser5 : Command32",
+    "lblloser3 Command10 lblLoser4 Command11 > lblLoser7 : Command33",
+    "lblLoser5 Command13 lblLoser6 Command14 > lblLoser9 : Command44",
+    "lblLoser7 Command15 lblLoser8 Command16 > lblloser10 : Command43",
+    "lblLoser9 Command20 lblloser10 Command19 > lblLoser11 : Command34",
+    "lblLoser11 Command18 lblLoser12 Command17 > lblLoser13 Label10 : Command45",
+    "Label9 Command27 Label10 Command28 > Label1 : Command42",
+};
+const QStringList SixteenMatches = {
+    "txtWrestler1 win1 txtWrestler2 win2 > winner1 / loser1",
+    "txtWrestler3 win3 txtWrestler4 win4 > winner2 / loser2",
+    "txtWrestler5 win5 txtWrestler6 win6 > winner3 / loser3",
+    "txtWrestler7 win7 txtWrestler8 win8 > winner4 / loser4",
+    "winner1 win9 winner2 win10 > winner5 / loser6",
+    "winner3 win11 winner4 win12 > winner6 / loser8",
+    "winner5 win13 winner6 win14 > Winner7 / loser12",
+    "txtWrestler9 win15 txtWrestler10 win16 > winner8 / loser13",
+    "txtWrestler11 win17 txtWrestler12 win18 > winner9 / loser14",
+    "txtWrestler13 win19 txtWrestler14 win20 > winner10 / loser15",
+    "txtWrestler15 win21 txtWrestler16 win22 > winner11 / loser16",
+    "winner8 win23 winner9 win24 > winner12 / loser18",
+    "winner10 win25 winner11 win26 > winner13 / loser19",
+    "winner12 win27 winner13 win28 > winner14 / loser24",
+    "loser1 lose1 loser2 lose2 > loser5",
+    "loser3 lose3 loser4 lose4 > loser7",
+    "loser5 Command8 loser6 Command10 > loser9",
+    "loser7 lose7 loser8 lose8 > loser10",
+    "loser9 lose9 loser10 lose10 > loser11",
+    "loser12 lose12 loser11 lose11 > AWinner",
+    "loser13 lose13 loser14 lose14 > loser17",
+    "loser15 lose15 loser16 lose16 > loser20",
+    "loser17 lose17 loser18 lose18 > loser21",
+    "loser19 lose19 loser20 lose20 > loser22",
+    "loser21 lose21 loser22 lose22 > loser23",
+    "loser23 lose23 loser24 lose24 > BWinner",
+    "AWinner Command7 BWinner Command9 > Label1",
+    "Winner7 Command6 winner14 Command5 > Label3",
+};
+const QStringList ThirtyTwoMatches = {
+    "txtWrestler1 win1 txtWrestler2 win2 > winner1",
+    "txtWrestler3 win3 txtWrestler4 win4 > winner2",
+    "txtWrestler5 Command11 txtWrestler6 Command12 > winner3",
+    "txtWrestler7 win7 txtWrestler8 win8 > winner4",
+    "winner1 win9 winner2 win10 > winner5",
+    "winner3 win11 winner4 win12 > winner6",
+    "winner5 win13 winner6 win14 > Winner7",
+    "txtWrestler9 win15 txtWrestler10 win16 > winner8",
+    "txtWrestler11 win17 txtWrestler12 win18 > winner9",
+    "txtWrestler13 win19 txtWrestler14 win20 > winner10",
+    "txtWrestler15 win21 txtWrestler16 win22 > winner11",
+    "winner8 win23 winner9 win24 > winner12",
+    "winner10 win25 winner11 win26 > winner13",
+    "winner12 win27 winner13 win28 > winner14",
+    "wrestler17 Command34 wrestler18 Command27 > winner15",
+    "wrestler19 Command28 wrestler20 Command29 > winner16",
+    "wrestler21 Command30 wrestler22 Command31 > winner17",
+    "wrestler23 Command32 wrestler24 Command33 > winner18",
+    "winner15 Command35 winner16 Command36 > winner19",
+    "winner17 Command37 winner18 Command38 > winner20",
+    "winner19 Command39 winner20 Command40 > winner21",
+    "wrestler25 Command26 wrestler26 Command19 > winner22",
+    "wrestler27 Command20 wrestler28 Command21 > winner23",
+    "wrestler29 Command22 wrestler30 Command23 > winner24",
+    "wrestler31 Command24 wrestler32 Command25 > winner25",
+    "winner22 Command15 winner23 Command16 > winner26",
+    "winner24 Command17 winner25 Command18 > winner27",
+    "winner26 Command13 winner27 Command14 > winner28",
+    "Winner7 Command6 winner14 Command5 > Label6",
+    "winner21 Command8 winner28 Command7 > Label3",
+};
+// clang-format on
+
+// A pick's draw and the value the generator gives for it: a coin flip of 1 picks the upper
+// contender on the four-man board; on the eight-man board a draw of 2 picks the lower one, 1
+// the upper one and 0 nobody.
+struct PickRow
+{
+    const char *tag;
+    quint32 value;
+    int draw;
+    int picks; // 1 upper, 2 lower, 0 nobody
+};
+const PickRow FourPicks[] = {{"flip 1", 0xC00000, 1, 1}, {"flip 0", 0x400000, 0, 2}};
+const PickRow EightPicks[]
+        = {{"v=0.1", 0x19999A, 0, 0}, {"v=0.5", 0x800000, 1, 1}, {"v=0.9", 0xE66666, 2, 2}};
+
+struct BoardData
+{
+    const QStringList &matches;
+    std::span<const PickRow> picks;
+};
+
+const BoardData &board(WindowId id)
+{
+    static const std::map<WindowId, BoardData> boards {
+            {WindowId::Four, {FourMatches, FourPicks}},
+            {WindowId::Eight, {EightMatches, EightPicks}},
+            {WindowId::Sixteen, {SixteenMatches, {}}},
+            {WindowId::ThirtyTwo, {ThirtyTwoMatches, {}}},
+    };
+    return boards.at(id);
+}
+
+// Every slot a click may write: the file's slots and the matches' own.
+QStringList everySlot(const BoardList &list)
+{
+    QStringList names = list.slots;
+    for (const QString &line : board(list.id).matches) {
+        const Wiring::Match m = Wiring::parse(line);
+        for (const QString &name : QStringList {m.upper, m.lower, m.loser} + m.winners) {
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+        }
+    }
+    return names;
+}
+
+void addBoards()
+{
+    QTest::addColumn<int>("index");
+    for (qsizetype i = 0; i < boardLists().size(); ++i)
+        QTest::newRow(boardLists().at(i).tag) << int(i);
+}
+
+const BoardList &current()
+{
+    QFETCH(int, index);
+    return boardLists().at(index);
+}
+
+} // namespace
 
 class TestBoards : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyBoard_data()
+    void wiring_data()
     {
-        QTest::addColumn<int>("index");
-        for (qsizetype i = 0; i < boardLists().size(); ++i)
-            QTest::newRow(boardLists().at(i).tag) << int(i);
-    }
-
-    void backForgetsTheBoard_data() { everyBoard_data(); }
-    void backForgetsTheBoard()
-    {
-        const BoardList &list = current();
-        BoardFixture f(list.id, list.save, list.load);
-        const QStringList initial = f.texts(list.slots);
-        Wiring::mark(f.board, list.slots);
-        click(f.board, list.back);
-        TestProgram::settle();
-        QVERIFY(f.program.windows().instance(WindowId::Main)->isVisible());
-        QVERIFY(!f.program.windows().isLoaded(list.id));
-        f.board = f.program.open(list.id);
-        QCOMPARE(f.texts(list.slots), initial);
-    }
-
-    void everyNameComesBack_data() { everyBoard_data(); }
-    void everyNameComesBack()
-    {
-        const BoardList &list = current();
-        BoardFixture f(list.id, list.save, list.load);
-        QRandomGenerator random(7);
-        for (int round = 0; round < 10; ++round) {
-            QStringList names;
-            for (const QString &slot : list.slots) {
-                names << nastyName(random);
-                setSlot(f.board, slot, names.last());
+        QTest::addColumn<int>("board");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<quint32>("value"); // the generator's next value, for a pick
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<QStringList>("copies");
+        for (const BoardList &list : boardLists()) {
+            const BoardData &b = board(list.id);
+            for (const QString &line : b.matches) {
+                const Wiring::Match m = Wiring::parse(line);
+                const QStringList outcomes[]
+                        = {{}, Wiring::advancing(m, true), Wiring::advancing(m, false)};
+                QTest::addRow("%s %s", list.tag, qPrintable(m.upperButton))
+                        << int(list.id) << m.upperButton << 0u << -1 << outcomes[1];
+                QTest::addRow("%s %s", list.tag, qPrintable(m.lowerButton))
+                        << int(list.id) << m.lowerButton << 0u << -1 << outcomes[2];
+                for (const PickRow &pick : b.picks) {
+                    QTest::addRow("%s %s %s", list.tag, qPrintable(m.pick), pick.tag)
+                            << int(list.id) << m.pick << pick.value << pick.draw
+                            << outcomes[pick.picks];
+                }
             }
-            const QByteArray file = f.save();
-            click(f.board, list.reset);
-            QCOMPARE(f.texts(list.slots), QStringList(list.slots.size(), QString()));
-            f.load(file);
-            QCOMPARE(f.texts(list.slots), names);
         }
-        QVERIFY(f.program.dialogs.messages.isEmpty());
+    }
+    void wiring()
+    {
+        QFETCH(int, board);
+        QFETCH(QString, button);
+        QFETCH(quint32, value);
+        QFETCH(int, draw);
+        QFETCH(QStringList, copies);
+        const BoardList &list = boardList(WindowId(board));
+        TestProgram program;
+        QWidget *window = program.open(list.id);
+        const QStringList slots = everySlot(list);
+        Wiring::mark(window, slots);
+        FreshGenerator fresh;
+        FreshGenerator::nextValueWillBe(value);
+        click(window, button);
+        QCOMPARE(Wiring::differences(window, slots, copies), QString());
+        if (draw >= 0)
+            QCOMPARE(qobject_cast<BoardWindow *>(window)->drawHolder(), draw);
     }
 
-    void oldFilesReadDigitsByLine_data() { everyBoard_data(); }
+    // Save writes the slots in file order and Reset empties them; the soak loads them back.
+    void fileKeepsEverySlotInOrder_data() { addBoards(); }
+    void fileKeepsEverySlotInOrder()
+    {
+        const BoardList &list = current();
+        BoardFixture f(list.id, list.save, list.load);
+        Wiring::mark(f.board, list.slots);
+        QCOMPARE(f.save(), Files::lines(f.texts(list.slots)));
+        click(f.board, list.reset);
+        QCOMPARE(f.texts(list.slots), QStringList(list.slots.size(), QString()));
+    }
+
+    // The old program wrote every name plain: "012" comes back as 12 on a typed line.
+    void oldFilesReadDigitsByLine_data() { addBoards(); }
     void oldFilesReadDigitsByLine()
     {
-        // The old program wrote every name plain: "012" comes back as 12 on a typed line.
         const BoardList &list = current();
         BoardFixture f(list.id, list.save, list.load);
         QStringList lines, expected;
@@ -69,25 +236,157 @@ private Q_SLOTS:
             expected << (list.typed(line) ? QString::number(line) : lines.at(line - 1));
         f.load(Files::lines(lines));
         QCOMPARE(f.texts(list.slots), expected);
-        QVERIFY(f.program.dialogs.messages.isEmpty());
     }
 
-private:
-    static const BoardList &current()
+    // Back shows the menu and forgets the board; only the sixteen-man board keeps the menu
+    // behind it when the menu opens it.
+    void backForgetsTheBoard_data() { addBoards(); }
+    void backForgetsTheBoard()
     {
         QFETCH(int, index);
-        return boardLists().at(index);
+        const BoardList &list = boardLists().at(index);
+        BoardFixture f(list.id, list.save, list.load);
+        const QByteArray initial = f.save();
+        Wiring::mark(f.board, list.slots);
+        click(f.board, list.back);
+        TestProgram::settle();
+        QPointer<QWidget> menu = f.program.windows().instance(WindowId::Main);
+        QVERIFY(menu->isVisible() && !f.program.windows().isLoaded(list.id));
+        QCOMPARE(f.program.endings, 0);
+        const char *menuButtons[] = {"cmdFourman", "cmdEight", "cmdsixteen", "cmdthritytwo"};
+        click(menu, menuButtons[index]); // unloads the menu before the board is shown
+        TestProgram::settle();
+        QCOMPARE(menu.isNull(), list.id != WindowId::Sixteen);
+        QCOMPARE(f.program.endings, 0);
+        f.board = f.program.windows().instance(list.id);
+        QCOMPARE(f.save(), initial);
     }
 
-    static QString nastyName(QRandomGenerator &random)
+    void fourManFinal()
     {
-        static const QStringList pieces
-                = {"Hart",         ", Bret",      "\"Hitman\"", " ", "007", "1.50", "2E3", "#TRUE#",
-                   "#2024-01-31#", "#5 Wrestler", "Ñandú",      "✓", "€",   "Ã©",   "-0"};
-        QString name;
-        for (int i = 0, count = random.bounded(4); i < count; ++i)
-            name += pieces.at(random.bounded(pieces.size()));
-        return name;
+        BoardFixture f(WindowId::Four, "Command15", "Command14");
+        FreshGenerator fresh;
+        click(f.board, "Command18"); // the first two flips after the start are both 1
+        click(f.board, "Command19");
+        QCOMPARE(f.texts({"Two1", "Two2", "loser2"}),
+                 QStringList({"Wrestler 1", "Wrestler 3", "Wrestler 4"}));
+        setSlot(f.board, "Four4", "Bret");
+        setSlot(f.board, "four2", "Shawn");
+        const int vsWidth = find(f.board, "Label5")->width();
+        click(f.board, "Command13");
+        QCOMPARE(text(f.board, "Label5"), "Winner: Shawn");
+        QCOMPARE(find(f.board, "Label5")->font().pointSizeF(), 12.0);
+        QVERIFY(find(f.board, "Label5")->width() > vsWidth);
+        for (const char *gone : {"Four4", "four2", "Command12", "Command13"})
+            QVERIFY2(!shown(f.board, gone), gone);
+        // The grand final's pick still draws, and a flip of 1 crowns the lower finalist.
+        FreshGenerator::nextValueWillBe(0x400000);
+        click(f.board, "Command22");
+        QCOMPARE(text(f.board, "Label5"), "Winner: Bret");
+        FreshGenerator::nextValueWillBe(0xC00000);
+        click(f.board, "Command22");
+        QCOMPARE(text(f.board, "Label5"), "Winner: Shawn");
+        f.load(QByteArray("a\r\n").repeated(13));
+        QVERIFY(!shown(f.board, "Four4") && text(f.board, "Label5") == "Winner: Shawn");
+        click(f.board, "Command16");
+        QCOMPARE(text(f.board, "Label5"), "VS.");
+        QCOMPARE(find(f.board, "Label5")->font().pointSizeF(), 12.0);
+        for (const char *back : {"Four4", "four2", "Command12", "Command13"})
+            QVERIFY2(shown(f.board, back), back);
+    }
+
+    void eightManPicksAfterStartAndFinal()
+    {
+        BoardFixture f(WindowId::Eight, "Command37", "Command38");
+        FreshGenerator fresh;
+        for (int i = 1; i <= 8; ++i)
+            type(f.board, QStringLiteral("txtWrestler%1").arg(i), QStringLiteral("W%1").arg(i));
+        for (const char *pick : {"Command12", "Command29", "Command30", "Command31", "Command35",
+                                 "Command36", "Command41"})
+            click(f.board, pick); // draws 1, 1, 1, 1, 1, 2, 0
+        QCOMPARE(f.texts({"lblwinner5", "lblLoser6", "lblwinner6", "lblLoser8", "lblWinner7"}),
+                 QStringList({"W1", "W3", "W7", "W5", ""}));
+        Wiring::mark(f.board, {"Label9", "Label10", "Label1"});
+        click(f.board, "Command28");
+        QCOMPARE(text(f.board, "Label1"), "<Label10>"); // no "Winner: ", nothing hidden
+        for (const char *still : {"Label9", "Label10", "Command27", "Command28"})
+            QVERIFY2(shown(f.board, still), still);
+        click(f.board, "Command39");
+        QCOMPARE(f.texts({"Label9", "Label10", "Label1"}),
+                 QStringList({"<Label9>", "<Label10>", "<Label10>"}));
+    }
+
+    void sixteenManGrandFinal_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("label3");
+        QTest::addColumn<QString>("shownTitle");
+        // Command7 and Command5 put "A Winner" and winner14's "Winner" into the titles.
+        // clang-format off
+        QTest::newRow("losers' winner wins") << "Command7 Command5 Command1" << "Winner: A Winner" << "Winner" << "Label1";
+        QTest::newRow("winners' winner wins") << "Command7 Command5 Command2 Command2" << "A Winner" << "Winner: Winner" << "Label3";
+        QTest::newRow("both Wins in turn") << "Command7 Command5 Command1 Command2" << "Winner: A Winner" << "Winner: Winner" << "Label3";
+        QTest::newRow("and back again") << "Command2 Command1 Command2 Command1" << "Winner: Losers Bracket Winner" << "Winner: Winner's Bracket Winner" << "Label1";
+        // clang-format on
+    }
+    void sixteenManGrandFinal()
+    {
+        QFETCH(QString, clicks);
+        BoardFixture f(WindowId::Sixteen, "Command37", "Command38");
+        for (const QString &button : clicks.split(' '))
+            click(f.board, button);
+        QTEST(text(f.board, "Label1"), "label1");
+        QTEST(text(f.board, "Label3"), "label3");
+        QFETCH(QString, shownTitle);
+        for (const char *title : {"Label1", "Label2", "Label3"})
+            QCOMPARE(shown(f.board, title), shownTitle == title);
+        f.load(Files::lines(QStringList(58, "x")));
+        QVERIFY(!shown(f.board, "Label2")); // Load leaves the titles as they are
+        click(f.board, "Command39");
+        for (const char *title : {"Label1", "Label2", "Label3"})
+            QVERIFY2(shown(f.board, title), title);
+        QCOMPARE(text(f.board, "Label8"), "VS");
+    }
+
+    void thirtyTwoManFinal_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("champion");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("right");
+        // "final": Bret and Shawn come through to the final.
+        // clang-format off
+        QTest::newRow("final before the semi-finals") << "Command1" << "Winner: " << "" << "";
+        QTest::newRow("left finalist crowned") << "final Command1" << "Winner: Bret" << "Bret" << "Shawn";
+        QTest::newRow("the later click counts") << "final Command1 Command2" << "Winner: Shawn" << "Bret" << "Shawn";
+        QTest::newRow("no doubled prefix") << "final Command1 Command1" << "Winner: Bret" << "Bret" << "Shawn";
+        QTest::newRow("semi-final after the final") << "final Command1 Command5" << "Winner: Bret" << "Winner" << "Shawn";
+        QTest::newRow("played again after reset") << "final Command1 Command4 final Command2" << "Winner: Shawn" << "Bret" << "Shawn";
+        // clang-format on
+    }
+    void thirtyTwoManFinal()
+    {
+        QFETCH(QString, steps);
+        BoardFixture f(WindowId::ThirtyTwo, "Command9", "Command10");
+        const QString final = "win1 win9 win13 Command6 Command34 Command35 Command39 Command8";
+        for (const QString &button : steps.replace("final", final).split(' ')) {
+            setSlot(f.board, "txtWrestler1", "Bret");
+            setSlot(f.board, "wrestler17", "Shawn");
+            click(f.board, button);
+        }
+        QTEST(text(f.board, "Label2"), "champion");
+        QTEST(text(f.board, "Label6"), "left");
+        QTEST(text(f.board, "Label3"), "right");
+        QVERIFY(!shown(f.board, "Label6") && !shown(f.board, "Label3"));
+        const QByteArray file = f.save(); // the hidden finalists are saved, the champion is not
+        QCOMPARE(file.split('\n').mid(60, 2).join('|'),
+                 QString("%1\r|%2\r")
+                         .arg(text(f.board, "Label3"), text(f.board, "Label6"))
+                         .toUtf8());
+        click(f.board, "Command4");
+        QCOMPARE(text(f.board, "Label2"), QString());
+        QVERIFY(shown(f.board, "Label6") && shown(f.board, "Label3"));
     }
 };
 

@@ -1,9 +1,7 @@
+// The menu, moving between windows, where pictures come from, the random draws and the tools.
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QListWidget>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 using namespace Ui;
@@ -43,7 +41,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("option");
         QTest::addColumn<quint32>("state");
         QTest::addColumn<QString>("winner");
-        // The box that wins each draw 0..N of a match type.
+        QTest::addColumn<int>("boxes");
+        // The box that wins each draw 0..N of a match type, with N boxes on show.
         // clang-format off
         const std::pair<const char *, QString> rules[] = {
             { "Option1", "Text1 Text1 Text2" },
@@ -59,12 +58,12 @@ private Q_SLOTS:
                 // goes to the even neighbour.
                 const qint64 edge = (2 * k + 1) << 23;
                 QTest::addRow("%s below %lld", option, k)
-                        << option << quint32((edge - 1) / n) << winners[k];
+                        << option << quint32((edge - 1) / n) << winners[k] << int(n);
                 QTest::addRow("%s above %lld", option, k)
-                        << option << quint32(edge / n + 1) << winners[k + 1];
+                        << option << quint32(edge / n + 1) << winners[k + 1] << int(n);
                 if (edge % n == 0)
                     QTest::addRow("%s at %lld", option, k)
-                            << option << quint32(edge / n) << winners[k + k % 2];
+                            << option << quint32(edge / n) << winners[k + k % 2] << int(n);
             }
         }
     }
@@ -73,64 +72,19 @@ private Q_SLOTS:
         QFETCH(QString, option);
         QFETCH(quint32, state);
         QFETCH(QString, winner);
+        QFETCH(int, boxes);
         FreshGenerator fresh;
         QWidget *window = m_program->open(WindowId::Random);
+        click(window, "Option4");
         for (int i = 1; i <= 10; ++i)
             type(window, box(i), box(i));
+        click(window, "Option1"); // the hidden boxes keep their names
         click(window, option);
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(shown(window, box(i)), i <= boxes);
         FreshGenerator::nextValueWillBe(state);
         click(window, "Command1");
         QCOMPARE(text(window, "Label3"), winner);
-    }
-
-    void winnersFromAFreshStart_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QStringList>("winners");
-        const QString one = "Wrestler One";
-        QTest::newRow("Battle Royal")
-                << "Option4" << QStringList {"Wrestler Seven", "Wrestler Five", "Wrestler Six"};
-        QTest::newRow("Singles") << "Option1"
-                                 << QStringList {one, one, one, one, one, "Wrestler Two"};
-    }
-    void winnersFromAFreshStart()
-    {
-        QFETCH(QString, option);
-        QFETCH(QStringList, winners);
-        FreshGenerator fresh;
-        QWidget *window = m_program->open(WindowId::Random);
-        const int starWidth = find(window, "Label3")->width();
-        click(window, option);
-        for (const QString &winner : winners) {
-            click(window, "Command1");
-            QCOMPARE(text(window, "Label3"), winner);
-        }
-        QVERIFY(find(window, "Label3")->width() > starWidth);
-        QCOMPARE(text(window, "Text9"), "Wrestle Nine");
-    }
-
-    void matchTypeShowsItsBoxesAndHiddenBoxesKeepTheirNames_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<int>("shownBoxes");
-        QTest::newRow("Singles") << "Option1" << 2;
-        QTest::newRow("Triple Threat") << "Option2" << 3;
-        QTest::newRow("Fatal Fourway") << "Option3" << 4;
-        QTest::newRow("Battle Royal") << "Option4" << 10;
-    }
-    void matchTypeShowsItsBoxesAndHiddenBoxesKeepTheirNames()
-    {
-        QFETCH(QString, option);
-        QFETCH(int, shownBoxes);
-        QWidget *window = m_program->open(WindowId::Random);
-        QVERIFY(!shown(window, "Text3") && shown(window, "Text2"));
-        click(window, "Option4");
-        type(window, "Text10", "Hogan");
-        click(window, option);
-        for (int i = 1; i <= 10; ++i)
-            QCOMPARE(shown(window, box(i)), i <= shownBoxes);
-        click(window, "Option4");
-        QCOMPARE(text(window, "Text10"), "Hogan");
     }
 
     void hintTakesTurnsOnTheTwoTimers()
@@ -150,42 +104,16 @@ private Q_SLOTS:
         }
     }
 
-    void randomWinnersTabOrder()
-    {
-        QWidget *window = m_program->open(WindowId::Random);
-        click(window, "Option4");
-        const QStringList expected = QString("Command2 Text4 Text3 Text2 Text1 Command1 Text5 "
-                                             "Text6 Text7 Text8 Text9 Text10 Option1 Option2 "
-                                             "Option3 Option4 Command2")
-                                             .split(' ');
-        QCOMPARE(tabChain(window, "Command2", expected.size()), expected);
-    }
-
-    void firstGimmicksFromAFreshStart()
-    {
-        FreshGenerator fresh;
-        QWidget *window = m_program->open(WindowId::Roster);
-        for (const char *gimmick : {"Nature Boy", "Degenerate", "Censor"}) {
-            click(window, "cmdAddWrestler");
-            QCOMPARE(text(window, "lblCool"), gimmick);
-        }
-        auto *list = window->findChild<QListWidget *>("lstRoster");
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->item(0)->text() + '|' + list->item(1)->text() + '|' + list->item(2)->text(),
-                 "|Nature Boy|Degenerate");
-    }
-
+    // Each number drawn shows its own gimmick; 0, 64 and 86 have none and show "Psycho Path".
     void gimmickOfEachDraw_data()
     {
         QTest::addColumn<int>("draw");
         QTest::addColumn<QString>("gimmick");
         // clang-format off
         const std::pair<int, const char *> rows[] = {
-            { 0, "Psycho Path" }, { 1, "Injured" }, { 11, "Tax - Man" },
-            { 31, "Hollywood Grallin Style" }, { 37, "Scizophrenic" }, { 55, "Pretty boy heels" },
-            { 58, "Rock n' Rollers" }, { 60, "Blue Bloods / Snobs" }, { 62, "E.Morvanly" },
-            { 63, "Perfectionist" }, { 64, "Psycho Path" }, { 65, "Poet" },
-            { 84, "Religious" }, { 85, "Rapper" }, { 86, "Psycho Path" }};
+            { 0, "Psycho Path" }, { 1, "Injured" }, { 11, "Tax - Man" }, { 37, "Scizophrenic" },
+            { 62, "E.Morvanly" }, { 63, "Perfectionist" }, { 64, "Psycho Path" }, { 65, "Poet" },
+            { 85, "Rapper" }, { 86, "Psycho Path" }};
         // clang-format on
         for (const auto &[draw, gimmick] : rows)
             QTest::addRow("%d", draw) << draw << QString(gimmick);
@@ -193,40 +121,112 @@ private Q_SLOTS:
     void gimmickOfEachDraw()
     {
         QFETCH(int, draw);
-        QFETCH(QString, gimmick);
-        FreshGenerator fresh;
-        QWidget *window = m_program->open(WindowId::Roster);
-        FreshGenerator::nextValueWillBe(drawing86(draw));
-        click(window, "cmdAddWrestler");
-        QCOMPARE(text(window, "lblCool"), gimmick);
-    }
-
-    // Every number but 64 has a gimmick of its own, and the list keeps its newest row in sight.
-    void everyNumberedGimmickIsItsOwn()
-    {
         FreshGenerator fresh;
         QWidget *window = m_program->open(WindowId::Roster);
         QSet<QString> seen;
-        for (int draw = 1; draw <= 85; ++draw) {
-            FreshGenerator::nextValueWillBe(drawing86(draw));
+        for (int other = 1; other <= 85; ++other) {
+            FreshGenerator::nextValueWillBe(drawing86(other));
             click(window, "cmdAddWrestler");
-            if (draw != 64)
-                seen.insert(text(window, "lblCool"));
+            seen.insert(text(window, "lblCool"));
         }
-        QCOMPARE(seen.size(), 84);
-        QVERIFY(!seen.contains("Psycho Path"));
+        QCOMPARE(seen.size(), 85); // every number but 64 its own, and 64 none
+        // The list takes the gimmick on show before the next is drawn: first the empty label.
         auto *list = window->findChild<QListWidget *>("lstRoster");
-        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(84))));
+        QCOMPARE(list->item(0)->text() + '|' + list->item(1)->text(), "|Injured");
+        FreshGenerator::nextValueWillBe(drawing86(draw));
+        click(window, "cmdAddWrestler");
+        QTEST(text(window, "lblCool"), "gimmick");
     }
 
-    void backReturnsToTheMenu_data()
+    // The gimmick list keeps its newest row in sight and finds the row under the mouse however
+    // long it grows.
+    void listScrollsToAnyRow()
+    {
+        auto *list = m_program->open(WindowId::Roster)->findChild<QListWidget *>("lstRoster");
+        for (int row = 0; row < 5000; ++row)
+            list->addItem(QString::number(row));
+        for (int row : {4999, 0, 2500}) {
+            list->scrollToItem(list->item(row));
+            const QRect place = list->visualItemRect(list->item(row));
+            QVERIFY(list->viewport()->rect().contains(place));
+            QCOMPARE(list->itemAt(place.center()), list->item(row));
+        }
+        list->setFocus();
+        QTest::keyClick(list->viewport(), Qt::Key_End);
+        QCOMPARE(list->currentRow(), 4999);
+    }
+
+    // The draws must match the published generator exactly: saved cards are replayed by
+    // clicking the same buttons in the same order.
+    void firstValuesAfterStart()
+    {
+        FreshGenerator fresh;
+        const double expected[]
+                = {0.7055475,  0.533424,  0.5795186, 0.2895625, 0.301948,   0.7747401,
+                   0.01401764, 0.7607236, 0.81449,   0.7090379, 0.04535276, 0.4140327};
+        for (double value : expected)
+            QCOMPARE(qRound64(processRandom().nextValue() * 1e7), qRound64(value * 1e7));
+    }
+
+    // Exact halves go to the even neighbour; set the state one step before the wanted value.
+    void roundingAtHalves_data()
+    {
+        QTest::addColumn<quint32>("state");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("v=0.5 flips 0") << 0x800000u << 1 << 0;
+        QTest::newRow("v=0.25 of 2 gives 0") << 0x400000u << 2 << 0;
+        QTest::newRow("v=0.75 of 2 gives 2") << 0xC00000u << 2 << 2;
+        QTest::newRow("v=0.75 of 86 gives 64") << 0xC00000u << 86 << 64;
+        QTest::newRow("v=0.125 of 4 gives 0") << 0x200000u << 4 << 0;
+        QTest::newRow("v=0.875 of 4 gives 4") << 0xE00000u << 4 << 4;
+        QTest::newRow("v=0.5 of 3 gives 2") << 0x800000u << 3 << 2;
+        QTest::newRow("v=0.25 of 10 gives 2") << 0x400000u << 10 << 2;
+        QTest::newRow("just above a half rounds up") << 0x800001u << 1 << 1;
+    }
+    void roundingAtHalves()
+    {
+        QFETCH(quint32, state);
+        QFETCH(int, n);
+        QFETCH(int, expected);
+        FreshGenerator fresh;
+        FreshGenerator::nextValueWillBe(state);
+        QCOMPARE(processRandom().scaledDraw(n), expected);
+    }
+
+    void menuShowsItsButtonsInTabOrder()
+    {
+        QWidget *menu = m_program->open(WindowId::Main);
+        QCOMPARE(menu->windowTitle(), "Main Menu");
+        for (const char *hidden : {"cmdFeudPlanner", "cmdWinLoss", "cmdEnterRoster"})
+            QVERIFY2(!shown(menu, hidden), hidden);
+        const QStringList tabs = QString("cmdExit cmdFourman cmdEight cmdsixteen cmdthritytwo "
+                                         "cmdGimmick cmdRandom cmdExit")
+                                         .split(' ');
+        QCOMPARE(tabChain(menu, "cmdExit", tabs.size()), tabs);
+        const QPixmap banner = qobject_cast<QLabel *>(find(menu, "imgBanner"))->pixmap();
+        QCOMPARE(find(menu, "imgBanner")->geometry(), QRect(QPoint(224, 64), banner.size()));
+    }
+
+    void exitEndsTheProgramAtOnce()
+    {
+        QWidget *menu = m_program->open(WindowId::Main);
+        auto *exit = qobject_cast<QAbstractButton *>(find(menu, "cmdExit"));
+        QCOMPARE(exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        m_program->open(WindowId::Four);
+        exit->click();
+        QCOMPARE(m_program->endings, 1);
+        QCOMPARE(m_program->windows().loadedCount(), 0);
+    }
+
+    void toolsGoBackToTheMenu_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("back");
         QTest::newRow("random winners") << int(WindowId::Random) << "Command2";
         QTest::newRow("gimmick generator") << int(WindowId::Roster) << "Command1";
     }
-    void backReturnsToTheMenu()
+    void toolsGoBackToTheMenu()
     {
         QFETCH(int, id);
         QFETCH(QString, back);
@@ -236,18 +236,43 @@ private Q_SLOTS:
         QVERIFY(!m_program->windows().isLoaded(WindowId(id)));
     }
 
-    void feudPlannerOpensFromTheHiddenButtonAndClosingItEndsTheProgram()
+    // Pictures come from the working folder's gfx folder, then the installation's, then the
+    // copies built into the program.
+    void picturesComeFromTheWorkingFolderFirst_data()
     {
-        QSignalSpy ended(&m_program->windows(), &WindowRegistry::programEnded);
-        QWidget *menu = m_program->open(WindowId::Main);
-        qobject_cast<QAbstractButton *>(find(menu, "cmdFeudPlanner"))->click();
-        TestProgram::settle();
-        QWidget *planner = m_program->windows().instance(WindowId::FeudPlanner);
-        QCOMPARE(planner->windowTitle(), "Varnok's Feud Planner");
-        QVERIFY(planner->findChildren<QAbstractButton *>().isEmpty());
-        planner->close();
-        TestProgram::settle();
-        QCOMPARE(ended.count(), 1);
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("from");
+        QTest::newRow("both") << "working installed"
+                              << "working";
+        QTest::newRow("installed only") << "installed"
+                                        << "installed";
+        QTest::newRow("neither") << ""
+                                 << ":/gfx/banner.jpg";
+    }
+    void picturesComeFromTheWorkingFolderFirst()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, from);
+        QTemporaryDir working, installed;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (const QTemporaryDir *folder : {&working, &installed}) {
+            if (present.contains(folder == &working ? "working" : "installed")) {
+                QDir(folder->path()).mkdir("gfx");
+                picture.save(folder->filePath("gfx/banner.jpg"));
+            }
+        }
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(working.path());
+        Pictures pictures({installed.path()});
+        const QString source = pictures.sourceOf("gfx\\banner.jpg");
+        const QPixmap loaded = pictures.load("gfx\\banner.jpg");
+        QDir::setCurrent(home);
+        const QString expected = from == "working" ? working.path()
+                : from == "installed"              ? installed.path()
+                                                   : from;
+        QVERIFY2(source.startsWith(expected), qPrintable(source));
+        QCOMPARE(loaded.size() == QSize(4, 4), !present.isEmpty());
     }
 
 private:
