@@ -1,13 +1,13 @@
 #include "boardjournal.h"
 
 #include "boardwindow.h"
+#include "safesave.h"
 
 #include <QAction>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <utility>
@@ -140,23 +140,11 @@ void BoardJournal::write()
 // On the writer's thread: it reads nothing of the board's that changes.
 void BoardJournal::save(const QByteArray &bytes)
 {
-    if (!QDir().mkpath(m_folder)) {
+    QString error;
+    if (!QDir().mkpath(m_folder))
         warnOnce(tr("the folder cannot be made"));
-        return;
-    }
-    // Unbuffered, so that a full disk shows as a short write rather than a short file.
-    QSaveFile file(Journal::path(m_folder, m_layout.board));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        warnOnce(file.errorString());
-        return;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        warnOnce(file.errorString());
-        file.cancelWriting();
-        return;
-    }
-    if (!file.commit())
-        warnOnce(file.errorString());
+    else if (!SafeSave::write(Journal::path(m_folder, m_layout.board), bytes, error))
+        warnOnce(error);
 }
 
 // The board goes on without its journal; a line on every write would drown the terminal.
