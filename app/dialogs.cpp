@@ -37,3 +37,8 @@ void SystemDialogs::notice(QWidget *at, const QString &text)
     constexpr int ShownFor = 5000;
     QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), text, at, QRect(), ShownFor);
 }
+
+bool SystemDialogs::exec(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}

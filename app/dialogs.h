@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -24,6 +25,8 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
     // A short note beside a widget that goes away by itself and waits for nobody.
     virtual void notice(QWidget *at, const QString &text) = 0;
+    // Shows one of the program's own dialogs, modal, until the user closes it; true on OK.
+    virtual bool exec(QDialog &dialog) = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QPrintDialog, and a tool tip for notices.
@@ -36,4 +39,5 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
+    bool exec(QDialog &dialog) override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw.h"
 #include "fontbook.h"
 #include "pictures.h"
 #include "windowregistry.h"
@@ -17,11 +18,14 @@ public:
     Dialogs &dialogs() { return m_dialogs; }
     Pictures &pictures() { return m_pictures; }
     FontBook &fonts() { return m_fonts; }
+    // How the last field was drawn, offered again while the program runs.
+    Drawing::Choices &drawChoices() { return m_drawChoices; }
 
 private:
     Dialogs &m_dialogs;
     Pictures m_pictures;
     FontBook m_fonts;
+    Drawing::Choices m_drawChoices;
     WindowRegistry m_windows; // last, so windows go before the services they use
 };
 

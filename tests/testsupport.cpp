@@ -55,6 +55,13 @@ void FakeDialogs::notice(QWidget *, const QString &text)
     notices << text;
 }
 
+bool FakeDialogs::exec(QDialog &dialog)
+{
+    if (!fillIn)
+        qFatal("a dialog was shown that the test did not expect");
+    return fillIn(dialog);
+}
+
 TestProgram::TestProgram() : shell(dialogs)
 {
     registerWindows(shell);

@@ -31,6 +31,7 @@ public:
     QString printFile; // where a print goes, as PDF; empty: the print dialog is cancelled
     int printDialogs = 0;
     QStringList notices;
+    std::function<bool(QDialog &)> fillIn; // answers a dialog of the program's own: true is OK
 
     QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
     QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
@@ -38,6 +39,7 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
+    bool exec(QDialog &dialog) override;
 
 private:
     QString answer(const QString &start, const QString &filter);
