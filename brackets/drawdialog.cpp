@@ -195,7 +195,7 @@ void DrawDialog::showPreview()
     const QStringList texts = arranged(listed, placing, m_field, copy);
     const QList<int> seeds = Drawing::seedingOrder(m_field.places());
     QStringList lines;
-    for (int i = 0; i + 1 < m_field.places(); i += 2) {
+    for (int i = 0; !listed.isEmpty() && i + 1 < m_field.places(); i += 2) {
         const auto contender = [&](int at) {
             const QString name = texts.at(m_field.bracketOrder.at(at));
             return placing == Placing::Seeded
