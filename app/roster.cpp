@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QWidget>
 
 namespace {
@@ -43,13 +42,17 @@ std::optional<QByteArray> readBytes(const QString &path, QString &problem)
 QStringList Roster::namesIn(const QByteArray &bytes)
 {
     static const QByteArray bom("\xEF\xBB\xBF");
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     const QString text = BracketFile::decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
     QStringList names;
-    for (const QString &line : text.split(lineEnd)) {
-        const QString name = line.trimmed();
-        if (!name.isEmpty() && !name.startsWith(QLatin1Char('#')))
-            names << name;
+    // CR LF, LF and CR all end a line; the empty line between CR and LF is skipped as blank.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i) != u'\n' && text.at(i) != u'\r')
+            continue;
+        const QStringView name = QStringView(text).sliced(start, i - start).trimmed();
+        if (!name.isEmpty() && !name.startsWith(u'#'))
+            names << name.toString();
+        start = i + 1;
     }
     return names;
 }

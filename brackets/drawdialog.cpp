@@ -89,14 +89,17 @@ DrawDialog::DrawDialog(BoardWindow &board, const Drawing::Choices &choices)
         if (Board::holdsName(name, Board::openingText(table, entry)))
             names << name;
     }
-    m_names->setPlainText(names.join(QLatin1Char('\n')));
+    setNames(names);
     (choices.placing == Placing::Seeded             ? m_seeded
              : choices.placing == Placing::Shuffled ? m_shuffled
                                                     : m_listed)
             ->setChecked(true);
     m_advanceByes->setChecked(choices.advanceByes);
     showPreview();
-    connect(m_names, &QPlainTextEdit::textChanged, this, &DrawDialog::showPreview);
+    connect(m_names, &QPlainTextEdit::textChanged, this, [this] {
+        m_boxNames.reset(); // typed or pasted: read from the box again
+        showPreview();
+    });
     for (QRadioButton *way : {m_listed, m_shuffled, m_seeded})
         connect(way, &QRadioButton::toggled, this, &DrawDialog::showPreview);
     m_names->setFocus();
@@ -167,7 +170,25 @@ void DrawDialog::build()
 
 QStringList DrawDialog::names() const
 {
-    return PasteNames::namesIn(m_names->toPlainText());
+    if (!m_boxNames)
+        m_boxNames = PasteNames::namesIn(m_names->toPlainText());
+    return *m_boxNames;
+}
+
+// The box builds a paragraph far more slowly than a line within one, so a long roster goes in as
+// paragraphs of many lines each; the box reads back the same lines either way.
+void DrawDialog::setNames(const QStringList &names)
+{
+    constexpr qsizetype LinesPerParagraph = 100;
+    QString text;
+    for (qsizetype i = 0; i < names.size(); i += LinesPerParagraph) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += names.mid(i, LinesPerParagraph).join(QChar(QChar::LineSeparator));
+    }
+    const QSignalBlocker quiet(m_names); // the names are known: no need to read them back
+    m_names->setPlainText(text);
+    m_boxNames = names;
 }
 
 Drawing::Choices DrawDialog::choices() const
@@ -181,7 +202,8 @@ Drawing::Choices DrawDialog::choices() const
 void DrawDialog::loadRoster()
 {
     if (const std::optional<QStringList> roster = Roster::choose(this, m_board.shell().dialogs())) {
-        m_names->setPlainText(roster->join(QLatin1Char('\n')));
+        setNames(*roster);
+        showPreview();
         m_names->setFocus();
     }
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class BoardWindow;
 class QCheckBox;
@@ -28,6 +29,7 @@ public:
 
 private:
     void build();
+    void setNames(const QStringList &names);
     void loadRoster();
     void showPreview();
     QString countLine(qsizetype names) const;
@@ -35,6 +37,7 @@ private:
     BoardWindow &m_board;
     Drawing::Field m_field;
     QPlainTextEdit *m_names;
+    mutable std::optional<QStringList> m_boxNames; // the box's names, while its text is as set
     QRadioButton *m_listed;
     QRadioButton *m_shuffled;
     QRadioButton *m_seeded;
