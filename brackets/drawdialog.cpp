@@ -175,16 +175,16 @@ QStringList DrawDialog::names() const
     return *m_boxNames;
 }
 
-// The box builds a paragraph far more slowly than a line within one, so a long roster goes in as
-// paragraphs of many lines each; the box reads back the same lines either way.
+// The box builds a paragraph far more slowly than a line within one, so a roster of thousands
+// goes in as paragraphs of a hundred lines each; the box reads back the same lines either way.
 void DrawDialog::setNames(const QStringList &names)
 {
-    constexpr qsizetype LinesPerParagraph = 100;
+    const qsizetype linesPerParagraph = names.size() > 1000 ? 100 : 1;
     QString text;
-    for (qsizetype i = 0; i < names.size(); i += LinesPerParagraph) {
+    for (qsizetype i = 0; i < names.size(); i += linesPerParagraph) {
         if (i > 0)
             text += QLatin1Char('\n');
-        text += names.mid(i, LinesPerParagraph).join(QChar(QChar::LineSeparator));
+        text += names.mid(i, linesPerParagraph).join(QChar(QChar::LineSeparator));
     }
     const QSignalBlocker quiet(m_names); // the names are known: no need to read them back
     m_names->setPlainText(text);
