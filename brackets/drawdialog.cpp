@@ -86,7 +86,8 @@ DrawDialog::DrawDialog(BoardWindow &board, const Drawing::Choices &choices)
     QStringList names;
     for (const char *entry : Board::entrySlots(table)) {
         const QString name = board.slot(entry).text().trimmed();
-        if (Board::holdsName(name, Board::openingText(table, entry)))
+        // The byes of an earlier draw are no part of the field.
+        if (Board::holdsName(name, Board::openingText(table, entry)) && name != Drawing::bye())
             names << name;
     }
     setNames(names);
