@@ -17,6 +17,8 @@ using namespace Ui;
 
 namespace {
 
+enum Answer { Cancel, Ok, CtrlReturn };
+
 const QKeySequence DrawKey(Qt::CTRL | Qt::Key_D), ByesKey(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
         UndoKey(Qt::CTRL | Qt::Key_Z);
 
@@ -37,7 +39,7 @@ class TestDraw : public QObject
     std::unique_ptr<TestProgram> m_program;
     BoardWindow *m_board = nullptr;
     QString m_shown; // what the dialog's box, preview and count line held when it closed
-    QString m_offered; // the way and the byes box the dialog opened with
+    QString m_offered; // the focus, the way and the byes box the dialog opened with
 
     void open(WindowId id)
     {
@@ -45,9 +47,10 @@ class TestDraw : public QObject
         m_board = static_cast<BoardWindow *>(m_program->open(id));
         QVERIFY(QTest::qWaitFor([&] { return !m_board->actions().isEmpty(); })); // keys made
     }
-    // Draws with what the dialog is given: names (or a roster to load), a way, the byes box, OK.
+    // Draws with what the dialog is given: names (none: those it offers, or a roster to load), a
+    // way, the byes box, and how it is closed.
     void draw(const QStringList &names, const char *way = "drawListed", bool advanceByes = true,
-              bool ok = true, const QString &roster = {})
+              Answer answer = Ok, const QString &roster = {})
     {
         m_program->dialogs.fillIn = [&](QDialog &dialog) {
             auto *box = dialog.findChild<QPlainTextEdit *>("drawNames");
@@ -55,7 +58,9 @@ class TestDraw : public QObject
             m_offered = byes->isChecked() ? "+byes" : "";
             for (auto *button : dialog.findChildren<QRadioButton *>())
                 m_offered.prepend(button->isChecked() ? button->objectName() : "");
-            box->setPlainText(names.join('\n'));
+            m_offered.prepend(dialog.focusWidget()->objectName() + ":");
+            if (!names.isEmpty())
+                box->setPlainText(names.join('\n'));
             if (!roster.isEmpty()) {
                 m_program->dialogs.answers.enqueue(roster);
                 click(&dialog, "drawLoadRoster");
@@ -65,7 +70,14 @@ class TestDraw : public QObject
             m_shown = box->toPlainText() + "|"
                     + dialog.findChild<QPlainTextEdit *>("drawPreview")->toPlainText() + "|"
                     + dialog.findChild<QLabel *>("drawCount")->text();
-            return ok;
+            if (answer != CtrlReturn)
+                return answer == Ok;
+            dialog.show();
+            dialog.activateWindow();
+            if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
+                return false;
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+            return dialog.result() == QDialog::Accepted;
         };
         press(DrawKey);
     }
@@ -183,7 +195,6 @@ private Q_SLOTS:
     {
         open(WindowId::Four);
         draw({"A", "B", "C"});
-        QCOMPARE(m_offered, "drawListed+byes"); // the first time
         QCOMPARE(texts({"One", "two", "three", "four", "Two1", "Two2"}),
                  QStringList({"A", "C", "B", "BYE", "", "B"}));
         draw({"A", "B", "C", "D", "E", "F"});
@@ -204,7 +215,7 @@ private Q_SLOTS:
             if (run == 2)
                 processRandom().nextValue();
             const quint32 before = processRandom().state();
-            draw(numbered("W", 40), "drawShuffled", true, false);
+            draw(numbered("W", 40), "drawShuffled", true, Cancel);
             QCOMPARE(processRandom().state(), before); // the preview draws on a copy
             draw(numbered("W", 40), "drawShuffled");
             boards[run] = texts(entries());
@@ -241,7 +252,7 @@ private Q_SLOTS:
         open(WindowId::Four);
         QTemporaryDir dir;
         Files::write(dir.filePath("roster.txt"), bytes);
-        draw({"Kept"}, "drawListed", true, false, dir.filePath("roster.txt"));
+        draw({"Kept"}, "drawListed", true, Cancel, dir.filePath("roster.txt"));
         QCOMPARE(m_shown.section('|', 0, 0), box);
         QCOMPARE(m_program->dialogs.messages.size(), box == "Kept" ? 1 : 0);
         QCOMPARE(text("One"), "Wrestler 1"); // Cancel changes nothing
@@ -259,24 +270,13 @@ private Q_SLOTS:
         Wiring::mark(m_board, boardList(WindowId::ThirtyTwo).slots + QStringList {"Label2"});
         const QStringList before
                 = texts(entries()) + QStringList({text("winner1"), text("Label2")});
-        m_program->dialogs.fillIn = [this](QDialog &dialog) {
-            m_offered = dialog.focusWidget()->objectName();
-            dialog.findChild<QRadioButton *>("drawSeeded")->setChecked(true);
-            dialog.findChild<QCheckBox *>("drawAdvanceByes")->setChecked(false);
-            dialog.show();
-            dialog.activateWindow();
-            if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
-                return false;
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return, Qt::ControlModifier);
-            return dialog.result() == QDialog::Accepted;
-        };
-        press(DrawKey);
-        QCOMPARE(m_offered, "drawNames");
+        draw({}, "drawSeeded", false, CtrlReturn);
+        QCOMPARE(m_offered, "drawNames:drawListed+byes"); // the first time
         QCOMPARE(text("txtWrestler2"), "<wrestler32>"); // seed 32 of the names already there
         QCOMPARE(text("winner1"), "");
         QCOMPARE(text("Label2"), "<Label2>"); // the champion line stays
-        draw(numbered("S", 28), "drawListed", true, false); // cancelled
-        QCOMPARE(m_offered, "drawSeeded");
+        draw(numbered("S", 28), "drawListed", true, Cancel);
+        QCOMPARE(m_offered, "drawNames:drawSeeded"); // as left
         QCOMPARE(text("txtWrestler2"), "<wrestler32>");
         draw(numbered("S", 28), "drawSeeded", false);
         press(ByesKey);
