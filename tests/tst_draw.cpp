@@ -279,6 +279,8 @@ private Q_SLOTS:
         QCOMPARE(m_offered, "drawNames:drawSeeded"); // as left
         QCOMPARE(text("txtWrestler2"), "<wrestler32>");
         draw(numbered("S", 28), "drawSeeded", false);
+        draw({}, "drawSeeded", false, Cancel); // a new draw offers the names, not the byes
+        QCOMPARE(m_shown.section('|', 2), "28 names go in, none left out; 4 byes.");
         press(ByesKey);
         QCOMPARE(text("winner1"), "S1");
         press(UndoKey);
