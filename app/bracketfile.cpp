@@ -460,6 +460,11 @@ bool canStore(const QString &text)
     return true;
 }
 
+QString decode(const QByteArray &bytes)
+{
+    return decodeValue(bytes);
+}
+
 QString typedText(const QString &value)
 {
     const bool hashed = value.size() >= 2 && value.startsWith(QLatin1Char('#'))

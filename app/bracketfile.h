@@ -59,6 +59,10 @@ QByteArray write(const QStringList &texts, const QList<Holder> &holders);
 // holding one is not a text file) or half of a surrogate pair, nor be longer than MaxValueLength.
 bool canStore(const QString &text);
 
+// Text from bytes as the file's values are read: UTF-8 when the bytes are valid UTF-8, otherwise
+// Windows-1252. A byte-order mark is the caller's to skip.
+QString decode(const QByteArray &bytes);
+
 // The text an unquoted value of a typed line comes back as.
 QString typedText(const QString &value);
 

@@ -54,3 +54,8 @@ std::optional<QString> SystemDialogs::askText(QWidget *parent, const QString &ti
         return std::nullopt;
     return dialog.textValue();
 }
+
+bool SystemDialogs::exec(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -32,6 +33,8 @@ public:
                                            const QString &label, const QString &current,
                                            int maxLength)
             = 0;
+    // Shows one of the program's own dialogs, modal, until the user closes it; true on OK.
+    virtual bool exec(QDialog &dialog) = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox, QPrintDialog, and a tool tip for notices.
@@ -46,4 +49,5 @@ public:
     void notice(QWidget *at, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &current, int maxLength) override;
+    bool exec(QDialog &dialog) override;
 };

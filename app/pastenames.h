@@ -29,9 +29,11 @@ public:
     // The clipboard's lines that hold a name, without the spaces around it.
     static QStringList namesIn(const QString &text);
 
+    // Puts the names into the shown boxes from this one on, as a paste does.
+    void fill(QLineEdit *from, const QStringList &names);
+
 private:
     void showMenu(QLineEdit *box, const QPoint &at);
-    void fill(QLineEdit *from, const QStringList &names);
 
     Dialogs &m_dialogs;
     QList<QLineEdit *> m_boxes;

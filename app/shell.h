@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw.h"
 #include "fontbook.h"
 #include "pictures.h"
 #include "windowregistry.h"
@@ -17,6 +18,8 @@ public:
     Dialogs &dialogs() { return m_dialogs; }
     Pictures &pictures() { return m_pictures; }
     FontBook &fonts() { return m_fonts; }
+    // How the last field was drawn, offered again while the program runs.
+    Drawing::Choices &drawChoices() { return m_drawChoices; }
 
     // Where the boards keep their journals; empty (as it starts) while the journal is off.
     const QString &journalFolder() const { return m_journalFolder; }
@@ -27,6 +30,7 @@ private:
     Pictures m_pictures;
     FontBook m_fonts;
     QString m_journalFolder;
+    Drawing::Choices m_drawChoices;
     WindowRegistry m_windows; // last, so windows go before the services they use
 };
 

@@ -6,6 +6,7 @@
 #include "boardwindow.h"
 #include "bracketfilecontrol.h"
 #include "dialogs.h"
+#include "drawdialog.h"
 #include "pastenames.h"
 #include "shell.h"
 
@@ -140,6 +141,14 @@ void BoardExtras::addMenuEntries()
     entry(tr("Copy Picture"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
           [this] { copyPicture(); });
     entry(tr("Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { print(); });
+    // Drawing a field: a new tournament's names into the entry slots, and byes decided.
+    separator();
+    entry(tr("Draw the Field..."), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] {
+        if (const std::function<void()> draw = FieldDraw::ask(*m_board))
+            record(tr("Draw the Field"), draw);
+    });
+    entry(tr("Advance Byes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)},
+          [this] { record(tr("Advance Byes"), [this] { FieldDraw::advanceByes(*m_board); }); });
     // A right click anywhere but in an entry slot opens these entries.
     m_board->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -299,6 +299,11 @@ void BoardWindow::runButton(const QString &button)
     perform(m_actions.value(button));
 }
 
+void BoardWindow::advance(const Match &match, bool upper)
+{
+    runButton(QString::fromLatin1(upper ? match.upperButton : match.lowerButton));
+}
+
 int BoardWindow::draw(Draw form)
 {
     RandomGenerator &random = processRandom();

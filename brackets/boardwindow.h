@@ -27,6 +27,10 @@ public:
 
     const Board::Table &table() const { return m_table; }
 
+    // Does what the match's advance button beside a contender does, as part of a larger change
+    // that the caller makes one step of the undo history.
+    void advance(const Board::Match &match, bool upper);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -21,3 +21,19 @@ bool holdsName(const QString &text, const QString &opening);
 void checkRounds(const Table &table);
 
 } // namespace Board
+
+// ---- The draw: the slots a field fills and the bracket they make ----
+namespace Board {
+
+// The slots a draw fills: contenders of a match that no match or final fills, in file order.
+std::vector<const char *> entrySlots(const Table &table);
+
+// The matches whose contenders are both entry slots, in the table's order.
+std::vector<const Match *> firstRound(const Table &table);
+
+// The entry slots as the bracket reads them: the winners' side (every match and final fed only
+// by entry slots and the winners of the winners' side) as a tree from its last match or final
+// down, upper contender before lower. Empty when the winners' side is no such tree.
+std::vector<const char *> bracketOrder(const Table &table);
+
+} // namespace Board

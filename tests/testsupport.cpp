@@ -38,6 +38,13 @@ std::optional<QString> FakeDialogs::askText(QWidget *, const QString &, const QS
     return texts.dequeue();
 }
 
+bool FakeDialogs::exec(QDialog &dialog)
+{
+    if (!fillIn)
+        qFatal("a dialog was shown that the test did not expect");
+    return fillIn(dialog);
+}
+
 TestProgram::TestProgram() : shell(dialogs)
 {
     registerWindows(shell);

@@ -40,6 +40,7 @@ public:
     int printDialogs = 0;
     QStringList notices;
     QQueue<std::optional<QString>> texts; // answers to askText; nothing is a cancel
+    std::function<bool(QDialog &)> fillIn; // answers a dialog of the program's own: true is OK
 
     QString saveFileName(QWidget *, const QString &start, const QString &filter) override
     {
@@ -61,6 +62,7 @@ public:
     void notice(QWidget *, const QString &text) override { notices << text; }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,
                                    int) override;
+    bool exec(QDialog &dialog) override;
 
 private:
     QString answer(const QString &start, const QString &filter);

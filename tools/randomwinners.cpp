@@ -4,8 +4,10 @@
 #include "form.h"
 #include "pastenames.h"
 #include "randomgenerator.h"
+#include "roster.h"
 #include "shell.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -153,7 +155,15 @@ void acceptPastedNames(FormWindow &window)
     QList<QLineEdit *> boxes;
     for (const char *box : NameBoxes)
         boxes << window.widget<QLineEdit>(box);
-    new PasteNames(&window, window.shell().dialogs(), boxes);
+    auto *names = new PasteNames(&window, window.shell().dialogs(), boxes);
+    // The window's menu: the shown boxes take a roster's first names, in order.
+    auto *loadRoster = new QAction(QObject::tr("Load Roster..."), &window);
+    QObject::connect(loadRoster, &QAction::triggered, &window, [&window, names, boxes] {
+        if (const auto roster = Roster::choose(&window, window.shell().dialogs()))
+            names->fill(boxes.first(), *roster);
+    });
+    window.addAction(loadRoster);
+    window.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 } // namespace

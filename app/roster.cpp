@@ -1,0 +1,79 @@
+#include "roster.h"
+
+#include "bracketfile.h"
+#include "dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Roster", text);
+}
+
+// The file's bytes, or why they make no roster.
+std::optional<QByteArray> readBytes(const QString &path, QString &problem)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
+        return std::nullopt;
+    }
+    // One byte past the limit tells a file that is too large without reading all of it.
+    const QByteArray bytes = file.read(Roster::MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
+    else if (bytes.size() > Roster::MaxBytes)
+        problem = tr("\"%1\" is larger than 1 MB, too large for a roster of names.").arg(shown);
+    else if (bytes.contains('\0'))
+        problem = tr("\"%1\" is not a text file. A roster holds one name a line.").arg(shown);
+    if (!problem.isEmpty())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QStringList Roster::namesIn(const QByteArray &bytes)
+{
+    static const QByteArray bom("\xEF\xBB\xBF");
+    const QString text = BracketFile::decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
+    QStringList names;
+    // CR LF, LF and CR all end a line; the empty line between CR and LF is skipped as blank.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i) != u'\n' && text.at(i) != u'\r')
+            continue;
+        const QStringView name = QStringView(text).sliced(start, i - start).trimmed();
+        if (!name.isEmpty() && !name.startsWith(u'#'))
+            names << name.toString();
+        start = i + 1;
+    }
+    return names;
+}
+
+std::optional<QStringList> Roster::choose(QWidget *parent, Dialogs &dialogs)
+{
+    const QString path
+            = dialogs.openFileName(parent, QString(), tr("Rosters (*.txt);;All Files (*)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    QString problem;
+    const std::optional<QByteArray> bytes = readBytes(path, problem);
+    QStringList names;
+    if (bytes) {
+        names = namesIn(*bytes);
+        if (names.isEmpty())
+            problem = tr("The roster \"%1\" holds no names.").arg(QDir::toNativeSeparators(path));
+    }
+    if (!problem.isEmpty()) {
+        dialogs.warn(parent, parent->windowTitle(), problem);
+        return std::nullopt;
+    }
+    return names;
+}

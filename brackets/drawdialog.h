@@ -1,0 +1,62 @@
+#pragma once
+
+#include "draw.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class BoardWindow;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// Draw the Field: the names of a new tournament, how to place them in the board's entry slots,
+// and a preview of the first round that OK would make. It changes nothing itself.
+class DrawDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DrawDialog(BoardWindow &board, const Drawing::Choices &choices);
+
+    // The names of the box, one a line, blank lines and the spaces around a name left out.
+    QStringList names() const;
+    Drawing::Choices choices() const;
+
+private:
+    void build();
+    void setNames(const QStringList &names);
+    void loadRoster();
+    void showPreview();
+    QString countLine(qsizetype names) const;
+
+    BoardWindow &m_board;
+    Drawing::Field m_field;
+    QPlainTextEdit *m_names;
+    mutable std::optional<QStringList> m_boxNames; // the box's names, while its text is as set
+    QRadioButton *m_listed;
+    QRadioButton *m_shuffled;
+    QRadioButton *m_seeded;
+    QCheckBox *m_advanceByes;
+    QPlainTextEdit *m_preview;
+    QLabel *m_count;
+    QPushButton *m_ok = nullptr;
+};
+
+// What the draw does to a board, through the board's own advance steps.
+namespace FieldDraw {
+
+// Asks for the field in the dialog. On OK returns the change that draws it (the results emptied,
+// the names put in, the byes advanced when asked), for the caller to make one step of Undo; on
+// Cancel returns nothing. The shuffle draws from the program's generator when OK is pressed.
+std::function<void()> ask(BoardWindow &board);
+
+// Decides every match of a bye against a name, or of two byes, by its advance steps, over and
+// over in the board's match order until none changes. True when something changed.
+bool advanceByes(BoardWindow &board);
+
+} // namespace FieldDraw
