@@ -50,11 +50,8 @@ const QList<BoardList> &boardLists()
     return lists;
 }
 
+// Every caller names one of the four boards.
 const BoardList &boardList(WindowId id)
 {
-    const auto found = std::find_if(boardLists().begin(), boardLists().end(),
-                                    [id](const BoardList &list) { return list.id == id; });
-    if (found == boardLists().end())
-        qFatal("no such board");
-    return *found;
+    return *std::ranges::find(boardLists(), id, &BoardList::id);
 }

@@ -1,7 +1,5 @@
 // The boards' journal: its bytes are used only whole, and a board comes back as it was left after
 // Back or a killed program, as one step of Undo.
-#include "boardlists.h"
-#include "boardwindow.h"
 #include "journal.h"
 #include "testsupport.h"
 
@@ -10,7 +8,6 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QProcess>
-#include <QTest>
 #include <QTimer>
 
 using namespace Journal;
@@ -176,12 +173,8 @@ private Q_SLOTS:
         board = open(program, id);
         QAction *restore = entry(board);
         QVERIFY(restore->isEnabled());
-        QVERIFY(QRegularExpression(
-                        QString("^Restore Last Bracket \\(left today at \\d+:\\d\\d\\D*, "
-                                "%1 names\\)$")
-                                .arg(names))
-                        .match(restore->text())
-                        .hasMatch());
+        const QString left("^Restore Last Bracket \\(left today at \\d+:\\d\\d\\D*, %1 names\\)$");
+        QVERIFY(QRegularExpression(left.arg(names)).match(restore->text()).hasMatch());
         QTest::keySequence(board, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
         QCOMPARE(stateOf(board), played);
         QVERIFY(!restore->isEnabled()); // the board holds the journal now
