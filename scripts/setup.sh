@@ -23,7 +23,8 @@ build_in() {
     cmake --build "$folder" -j "$(nproc)"
 }
 
-# Paths relative to the checkout, so that checkouts in other folders share the cache.
-export CCACHE_BASEDIR=$PWD
+# Paths relative to the checkout, so that checkouts in other folders share the cache (debug
+# information then names the folder the object was first built in).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 build=${build:-build}
 build_in "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
