@@ -227,13 +227,10 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
-        QFile written(path(file));
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size());
-        written.close();
-
+        Files::write(path(file), content);
         QWidget *board = open(WindowId::Four);
         click(board, "Command16");
-        m_program->dialogs.answers.enqueue(written.fileName());
+        m_program->dialogs.answers.enqueue(path(file));
         click(board, "Command14");
         const QStringList loaded = stateOf(board);
         const auto loadMessage = m_program->dialogs.messages.value(0).text;
@@ -243,7 +240,7 @@ private Q_SLOTS:
 
         QWidget *on = target.isEmpty() ? board : find(board, target);
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(written.fileName())});
+        mime.setUrls({QUrl::fromLocalFile(path(file))});
         QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(on, &enter);
         QCOMPARE(enter.isAccepted(), file.endsWith(".txt", Qt::CaseInsensitive));
