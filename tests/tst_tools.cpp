@@ -157,13 +157,14 @@ private Q_SLOTS:
             QCOMPARE(qRound64(processRandom().nextValue() * 1e7), qRound64(value * 1e7));
     }
 
-    // Exact halves go to the even neighbour (the draw boundaries above hold those of 2, 4 and 10).
+    // Exact halves go to the even neighbour (the draw boundaries above hold those of 4 and 10).
     void roundingAtHalves_data()
     {
         QTest::addColumn<quint32>("state");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("expected");
         QTest::newRow("v=0.5 flips 0") << 0x800000u << 1 << 0;
+        QTest::newRow("v=0.25 of 2 gives 0") << 0x400000u << 2 << 0;
         QTest::newRow("v=0.75 of 86 gives 64") << 0xC00000u << 86 << 64;
         QTest::newRow("v=0.5 of 3 gives 2") << 0x800000u << 3 << 2;
         QTest::newRow("just above a half rounds up") << 0x800001u << 1 << 1;
