@@ -12,12 +12,9 @@ using Keys = QKeySequence;
 
 namespace {
 
-const Keys Undo(Qt::CTRL | Qt::Key_Z), Redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-        RedoY(Qt::CTRL | Qt::Key_Y);
-const Keys Save(Qt::CTRL | Qt::Key_S), Load(Qt::CTRL | Qt::Key_O), Print(Qt::CTRL | Qt::Key_P);
-const Keys SavePicture(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        CopyPicture(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-const Keys PasteNames(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+const Keys Undo("Ctrl+Z"), Redo("Ctrl+Shift+Z"), RedoY("Ctrl+Y"), Save("Ctrl+S"), Load("Ctrl+O");
+const Keys Print("Ctrl+P"), SavePicture("Ctrl+Shift+S"), CopyPicture("Ctrl+Shift+C");
+const Keys PasteNames("Ctrl+Shift+V");
 
 // Runs on a screen of twice the usual density, so pictures must come out at twice the size.
 constexpr int Density = 2;
