@@ -20,12 +20,6 @@ void tick(QTimer *timer)
     QCoreApplication::sendEvent(timer, &event);
 }
 
-// The generator state whose scaled draw of 86 is n.
-quint32 drawing86(int n)
-{
-    return quint32(qMin((qint64(n) << 24) / 86 + 1, qint64(0xFFFFFF)));
-}
-
 } // namespace
 
 class TestTools : public QObject
@@ -109,7 +103,8 @@ private Q_SLOTS:
         QWidget *window = m_program->open(WindowId::Roster);
         QStringList shown;
         for (int draw = 0; draw <= 86; ++draw) {
-            FreshGenerator::nextValueWillBe(drawing86(draw));
+            // A value just above draw / 86, which a draw of 86 rounds to draw.
+            FreshGenerator::nextValueWillBe(quint32(qMin((draw << 24) / 86 + 1, 0xFFFFFF)));
             click(window, "cmdAddWrestler");
             shown << text(window, "lblCool");
         }
