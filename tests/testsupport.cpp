@@ -1,12 +1,7 @@
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QTest>
 
 QString FakeDialogs::answer(const QString &start, const QString &filter)
 {

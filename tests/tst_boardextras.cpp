@@ -12,12 +12,9 @@ using Keys = QKeySequence;
 
 namespace {
 
-const Keys Undo(Qt::CTRL | Qt::Key_Z), Redo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-        RedoY(Qt::CTRL | Qt::Key_Y);
-const Keys Save(Qt::CTRL | Qt::Key_S), Load(Qt::CTRL | Qt::Key_O), Print(Qt::CTRL | Qt::Key_P);
-const Keys SavePicture(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        CopyPicture(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-const Keys PasteNames(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+const Keys Undo("Ctrl+Z"), Redo("Ctrl+Shift+Z"), RedoY("Ctrl+Y"), Save("Ctrl+S"), Load("Ctrl+O");
+const Keys Print("Ctrl+P"), SavePicture("Ctrl+Shift+S"), CopyPicture("Ctrl+Shift+C");
+const Keys PasteNames("Ctrl+Shift+V");
 
 // Runs on a screen of twice the usual density, so pictures must come out at twice the size.
 constexpr int Density = 2;
@@ -227,13 +224,10 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
-        QFile written(path(file));
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size());
-        written.close();
-
+        Files::write(path(file), content);
         QWidget *board = open(WindowId::Four);
         click(board, "Command16");
-        m_program->dialogs.answers.enqueue(written.fileName());
+        m_program->dialogs.answers.enqueue(path(file));
         click(board, "Command14");
         const QStringList loaded = stateOf(board);
         const auto loadMessage = m_program->dialogs.messages.value(0).text;
@@ -243,7 +237,7 @@ private Q_SLOTS:
 
         QWidget *on = target.isEmpty() ? board : find(board, target);
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(written.fileName())});
+        mime.setUrls({QUrl::fromLocalFile(path(file))});
         QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(on, &enter);
         QCOMPARE(enter.isAccepted(), file.endsWith(".txt", Qt::CaseInsensitive));

@@ -44,12 +44,6 @@ private:
     qint64 m_size, m_step, m_failAt, m_position = 0;
 };
 
-ReadResult readBytes(const QByteArray &bytes, const QList<Holder> &holders, qint64 step = 1 << 30)
-{
-    PatternDevice device(bytes, bytes.size(), step);
-    return read(device, holders);
-}
-
 // A file and the texts it holds, joined by '|', with one holder letter per line: t for a text
 // line and y for a typed line, the last letter repeating.
 struct FileRow
@@ -129,7 +123,8 @@ private Q_SLOTS:
         QFETCH(QList<Holder>, holders);
         QFETCH(QStringList, texts);
         for (const qint64 step : {qint64(1) << 30, qint64(1)}) {
-            const ReadResult result = readBytes(file, holders, step);
+            PatternDevice device(file, file.size(), step);
+            const ReadResult result = read(device, holders);
             QVERIFY(!result.error);
             QCOMPARE(result.values, texts);
         }

@@ -11,55 +11,37 @@
 
 namespace {
 
-enum class Setup {
-    File,
-    Missing,
-    Folder,
-    Unreadable,
-    Unwritable,
-    ReadOnly,
-    NoFolder,
-    Full,
-    Vanishes
-};
+enum class Setup { File, Missing, Folder, Unreadable, Locked, ReadOnly, NoFolder, Full, Vanishes };
 
 // Permissions do not stop root: act as an ordinary user while the board touches the file.
-class AsOrdinaryUser
+struct AsOrdinaryUser
 {
-public:
-    AsOrdinaryUser() : m_wasRoot(geteuid() == 0) { m_ok = !m_wasRoot || seteuid(65534) == 0; }
+    const bool wasRoot = geteuid() == 0;
+    const bool ok = !wasRoot || seteuid(65534) == 0;
     ~AsOrdinaryUser()
     {
-        if (m_wasRoot && seteuid(0) != 0)
+        if (wasRoot && seteuid(0) != 0)
             qFatal("could not become root again");
     }
-    bool ok() const { return m_ok; }
-
-private:
-    bool m_wasRoot;
-    bool m_ok = true;
 };
 
 // A disk filling up as a limit on the size of any file written, for as long as it lives.
-class FileSizeLimit
+struct FileSizeLimit
 {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FileSizeLimit(rlim_t bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limited = old;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
     }
-
-private:
-    rlimit m_old {};
-    void (*m_handler)(int);
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
 };
 
 } // namespace
@@ -112,7 +94,7 @@ private Q_SLOTS:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("said");
         QTest::newRow("a folder") << Setup::Folder << "Could not save";
-        QTest::newRow("no write permission") << Setup::Unwritable << "Could not save";
+        QTest::newRow("no write permission") << Setup::Locked << "Could not save";
         QTest::newRow("read-only file") << Setup::ReadOnly << "Could not save";
         QTest::newRow("missing folder") << Setup::NoFolder << "Could not save";
         QTest::newRow("full device") << Setup::Full << "Could not save";
@@ -144,7 +126,7 @@ private:
             return m_f->path("nowhere.txt");
         case Setup::Folder:
             return m_f->path("");
-        case Setup::Unwritable:
+        case Setup::Locked:
             QDir().mkdir(locked);
             QFile::setPermissions(locked,
                                   readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
@@ -170,8 +152,8 @@ private:
     void clickAs(Setup setup, const char *button, const QString &path)
     {
         std::optional<AsOrdinaryUser> user;
-        if (setup == Setup::Unreadable || setup == Setup::Unwritable || setup == Setup::ReadOnly)
-            QVERIFY(user.emplace().ok());
+        if (setup == Setup::Unreadable || setup == Setup::Locked || setup == Setup::ReadOnly)
+            QVERIFY(user.emplace().ok);
         m_f->program.dialogs.answers.enqueue(path);
         Ui::click(m_f->board, button);
     }

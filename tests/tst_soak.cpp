@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr WindowId AllWindows[]
-        = {WindowId::Main,      WindowId::Four,   WindowId::Eight,  WindowId::Sixteen,
-           WindowId::ThirtyTwo, WindowId::Random, WindowId::Roster, WindowId::FeudPlanner};
-
 int actionsWanted()
 {
     const int wanted = qEnvironmentVariableIntValue("KAYFABE_SOAK_ACTIONS");
@@ -45,8 +41,8 @@ private Q_SLOTS:
         while (m_actions < upTo) {
             QWidget *window = current();
             if (!window) {
-                QCOMPARE(m_program->endings,
-                         1); // nothing on screen only once the program has ended
+                // Nothing on screen only once the program has ended.
+                QCOMPARE(m_program->endings, 1);
                 QCOMPARE(m_program->windows().loadedCount(), 0);
                 start();
                 ++m_restarts;
@@ -79,8 +75,8 @@ private:
     {
         // The program shows one window at a time.
         QWidget *shown = nullptr;
-        for (WindowId id : AllWindows) {
-            QWidget *window = m_program->windows().instance(id);
+        for (int id = 0; id < WindowCount; ++id) {
+            QWidget *window = m_program->windows().instance(WindowId(id));
             if (window && window->isVisible()) {
                 if (shown)
                     qFatal("two windows on screen: %s and %s", qPrintable(shown->objectName()),
@@ -185,20 +181,11 @@ private:
         WindowRegistry &windows = m_program->windows();
         QWidget *sixteen = windows.instance(WindowId::Sixteen);
         const bool menuMayHide = sixteen && sixteen->isVisible();
-        for (WindowId id : AllWindows) {
-            QWidget *window = windows.instance(id);
-            if (window && !window->isVisible() && !(id == WindowId::Main && menuMayHide))
+        for (int id = 0; id < WindowCount; ++id) {
+            QWidget *window = windows.instance(WindowId(id));
+            if (window && !window->isVisible() && !(id == int(WindowId::Main) && menuMayHide))
                 QFAIL(qPrintable(window->objectName() + " is loaded but not on screen"));
         }
-        // And the user can always get back to the menu: every tool but the feud planner has Back.
-        QWidget *shown = current();
-        if (!shown || shown->objectName() == "frmMain" || shown->objectName() == "frmFeudplanner")
-            return;
-        const auto buttons = shown->findChildren<QAbstractButton *>();
-        const bool back = std::any_of(buttons.begin(), buttons.end(), [shown](QAbstractButton *b) {
-            return b->text() == "Back" && b->isVisibleTo(shown) && b->isEnabled();
-        });
-        QVERIFY2(back, qPrintable(shown->objectName() + " offers no way back"));
     }
 
     QString randomName()
