@@ -41,7 +41,7 @@ void BoardResults::addMenuEntries()
                                    {tr("Markdown"), Format::Markdown},
                                    {tr("BBCode"), Format::BBCode}})
         connect(copyMenu->addAction(caption), &QAction::triggered, this,
-                [this, format] { copy(format); });
+                [this, format = format] { copy(format); });
     auto *save = new QAction(tr("Save Results..."), m_board);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     connect(save, &QAction::triggered, this, &BoardResults::save);
