@@ -4,7 +4,7 @@
 #include <QtWidgets>
 
 #ifdef Q_OS_UNIX
-#include <unistd.h>
+#    include <unistd.h>
 #endif
 
 namespace {
