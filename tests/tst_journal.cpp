@@ -156,9 +156,9 @@ private Q_SLOTS:
         const QStringList empty = stateOf(board);
         const int names = play(board);
         const QStringList played = stateOf(board);
+        const QString path = Journal::path(Journal::folder({}), board->table().id);
         leave(board);
         // Left unchanged, a board keeps the journal; a damaged journal is not used.
-        const QString path = Journal::path(Journal::folder({}), board->table().id);
         const QByteArray journal = Files::read(path);
         leave(open(program, id));
         QCOMPARE(Files::read(path), journal);
