@@ -73,7 +73,8 @@ class TestDraw : public QObject
             if (answer != CtrlReturn)
                 return answer == Ok;
             dialog.show();
-            dialog.activateWindow();
+            // Without a window manager (Wine's null driver) nothing activates a window by itself.
+            QApplication::setActiveWindow(&dialog);
             if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
                 return false;
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return, Qt::ControlModifier);

@@ -202,7 +202,7 @@ private Q_SLOTS:
         qunsetenv("KAYFABE_JOURNAL_CHILD");
         while (!child.canReadLine())
             QVERIFY(child.waitForReadyRead(60000));
-        QCOMPARE(child.readLine(), "ready\n");
+        QCOMPARE(child.readLine().trimmed(), "ready"); // CR LF on Windows
         child.kill(); // SIGKILL: no chance to write anything more
         child.waitForFinished();
 
