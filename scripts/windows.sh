@@ -33,12 +33,15 @@ windows_package() {
 # The test suite under Wine, offscreen, then the installer and the zip on Wine's desktop, each
 # in a fresh Wine prefix of its own.
 windows_test() {
-    local prefixes
+    local prefixes status=0
     prefixes=$(mktemp -d)
-    # shellcheck disable=SC2064 # the folder is known now
-    trap "WINEPREFIX=$prefixes/tests /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf $prefixes" RETURN
     # One at a time: Wine has one desktop, and two tests' windows would take each other's focus.
-    WINEPREFIX=$prefixes/tests ctest --test-dir build-windows --output-on-failure -j 1
-    WINEPREFIX=$prefixes/packages xvfb-run -n $((RANDOM % 500 + 100)) -s '-screen 0 1024x768x24' \
-        tests/wine/packages.sh build-windows
+    WINEPREFIX=$prefixes/tests ctest --test-dir build-windows --output-on-failure -j 1 || status=$?
+    if [ "$status" -eq 0 ]; then
+        WINEPREFIX=$prefixes/packages xvfb-run -n $((RANDOM % 500 + 100)) \
+            -s '-screen 0 1024x768x24' tests/wine/packages.sh build-windows || status=$?
+    fi
+    WINEPREFIX=$prefixes/tests /usr/lib/wine/wineserver -k 2>/dev/null || true
+    rm -rf "$prefixes"
+    return "$status"
 }
