@@ -1,7 +1,5 @@
 #include "boardlists.h"
 
-namespace {
-
 QStringList numbered(const QString &stem, int from, int to)
 {
     QStringList names;
@@ -9,6 +7,8 @@ QStringList numbered(const QString &stem, int from, int to)
         names << stem + QString::number(n);
     return names;
 }
+
+namespace {
 
 QList<BoardList> makeLists()
 {

@@ -18,4 +18,6 @@ struct BoardList
 };
 
 const QList<BoardList> &boardLists();
+// stem1, stem2, ... from the first number to the last.
+QStringList numbered(const QString &stem, int from, int to);
 const BoardList &boardList(WindowId id);

@@ -1,7 +1,10 @@
 #include "testsupport.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QPrinter>
+#include <QTimer>
 
 QString FakeDialogs::answer(const QString &start, const QString &filter)
 {
@@ -49,6 +52,17 @@ TestProgram::TestProgram() : shell(dialogs)
 TestProgram::~TestProgram()
 {
     settle();
+}
+
+QWidget *TestProgram::openActive(WindowId id)
+{
+    QWidget *window = open(id);
+    window->activateWindow();
+    while (!window->isActiveWindow()
+           || (qobject_cast<BoardWindow *>(window) && window->actions().isEmpty()))
+        QTest::qWait(10);
+    settle(); // a board reads its journal a turn after it shows
+    return window;
 }
 
 void TestProgram::settle()
@@ -134,6 +148,51 @@ QStringList Ui::tabChain(QWidget *window, const QString &from, qsizetype count)
             seen << widget->objectName();
     }
     return seen;
+}
+
+QStringList Ui::stateOf(QWidget *window)
+{
+    QStringList state;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        state << QStringLiteral("%1 %2 %3 %4")
+                         .arg(w->objectName(), Slot::isSlot(w) ? Slot(w).text() : QString())
+                         .arg(w->isHidden())
+                         .arg(w->font().pointSizeF());
+    return state;
+}
+
+QAction *Ui::action(QWidget *window, const QString &textOrKey)
+{
+    QList<QAction *> all = window->actions();
+    for (QAction *each : window->actions())
+        all << (each->menu() ? each->menu()->actions() : QList<QAction *>());
+    for (QAction *each : all)
+        if (each->text().startsWith(textOrKey) || each->shortcut().toString() == textOrKey)
+            return each;
+    qFatal("%s has no menu entry %s", qPrintable(window->objectName()), qPrintable(textOrKey));
+}
+
+void Ui::press(QWidget *target, const QKeySequence &keys)
+{
+    QWidget *window = target->window();
+    window->activateWindow();
+    while (!window->isActiveWindow())
+        QTest::qWait(10);
+    target->setFocus();
+    QTest::keySequence(target, keys);
+}
+
+void Ui::tick(QTimer *timer)
+{
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+
+void addBoards()
+{
+    QTest::addColumn<WindowId>("id");
+    for (const BoardList &list : boardLists())
+        QTest::newRow(list.tag) << list.id;
 }
 
 void Wiring::mark(QWidget *board, const QStringList &slots)

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QQueue>
@@ -18,6 +19,9 @@
 #include <QWidget>
 
 #include <functional>
+
+class QAction;
+class QTimer;
 
 // Answers the program's dialogs for a test: each file dialog takes the next queued answer (an
 // empty text is a cancel) and every message is recorded instead of shown.
@@ -82,6 +86,9 @@ public:
 
     WindowRegistry &windows() { return shell.windows(); }
     QWidget *open(WindowId id) { return windows().show(id); }
+    // Opens the window and waits, however long it takes, until it is active and, for a board,
+    // until its keys and menu are made.
+    QWidget *openActive(WindowId id);
     // Lets queued work (ending the program, destroying unloaded windows) happen.
     static void settle();
 };
@@ -112,7 +119,18 @@ void setSlot(QWidget *window, const QString &name, const QString &text);
 bool shown(QWidget *window, const QString &name);
 // The names Tab visits from the named widget on, skipping what takes no focus or is hidden.
 QStringList tabChain(QWidget *window, const QString &from, qsizetype count);
+// Every widget's name, its text if it holds a name, whether it is hidden and its font size.
+QStringList stateOf(QWidget *window);
+// The window's menu entry whose text starts with the given text, or whose key it is.
+QAction *action(QWidget *window, const QString &textOrKey);
+// Keys pressed with the focus on the widget, once its window is active.
+void press(QWidget *target, const QKeySequence &keys);
+// Fires the timer at once, without waiting for it.
+void tick(QTimer *timer);
 } // namespace Ui
+
+// Adds a column "id" and a row for each bracket board.
+void addBoards();
 
 // What a click moves where on a board.
 namespace Wiring {

@@ -19,28 +19,6 @@ const Keys PasteNames("Ctrl+Shift+V");
 // Runs on a screen of twice the usual density, so pictures must come out at twice the size.
 constexpr int Density = 2;
 
-void addBoards()
-{
-    QTest::addColumn<int>("index");
-    for (qsizetype i = 0; i < boardLists().size(); ++i)
-        QTest::newRow(boardLists().at(i).tag) << int(i);
-}
-
-// Every named widget's text, label size and shown state, read straight from the widgets.
-QStringList stateOf(QWidget *window)
-{
-    QStringList state;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        QString look = w->objectName() + (w->isHidden() ? " hidden " : "  ");
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            look += edit->text();
-        else if (auto *label = qobject_cast<QLabel *>(w))
-            look += label->text() + " @" + QString::number(label->font().pointSizeF());
-        state << look;
-    }
-    return state;
-}
-
 } // namespace
 
 class TestBoardExtras : public QObject
@@ -78,8 +56,8 @@ private Q_SLOTS:
     void picturesAndPrintsShowTheBoard_data() { addBoards(); }
     void picturesAndPrintsShowTheBoard()
     {
-        QFETCH(int, index);
-        QWidget *board = open(boardLists().at(index).id);
+        QFETCH(WindowId, id);
+        QWidget *board = open(id);
         m_program->dialogs.answers.enqueue(path("board.png"));
         press(SavePicture);
         QCOMPARE(m_program->dialogs.filters, QStringList {"PNG Images (*.png)"});
@@ -110,8 +88,8 @@ private Q_SLOTS:
     void undoAndRedoRetraceLongClickSequences_data() { addBoards(); }
     void undoAndRedoRetraceLongClickSequences()
     {
-        QFETCH(int, index);
-        const auto &[tag, id, save, load, reset, back, slots, typed] = boardLists().at(index);
+        QFETCH(WindowId, id);
+        const BoardList &list = boardList(id);
         QWidget *board = open(id);
         FreshGenerator fresh;
         for (QLineEdit *entry : board->findChildren<QLineEdit *>())
@@ -120,7 +98,7 @@ private Q_SLOTS:
         press(Save);
         QList<QAbstractButton *> buttons;
         for (QAbstractButton *button : board->findChildren<QAbstractButton *>()) {
-            if (button->objectName() != save && button->text() != "Back")
+            if (button->objectName() != list.save && button->text() != "Back")
                 buttons << button;
         }
         std::mt19937 choose {unsigned(id)};
@@ -129,7 +107,7 @@ private Q_SLOTS:
             QAbstractButton *button = buttons[qsizetype(choose() % buttons.size())];
             if (button->isHidden())
                 continue;
-            if (button->objectName() == load) {
+            if (button->objectName() == list.load) {
                 m_program->dialogs.answers.enqueue(path("start.txt"));
                 press(Load);
             } else {

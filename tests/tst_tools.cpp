@@ -13,13 +13,6 @@ QString box(int i)
     return QStringLiteral("Text%1").arg(i);
 }
 
-// Fires the timer at once, without waiting for it.
-void tick(QTimer *timer)
-{
-    QTimerEvent event(timer->timerId());
-    QCoreApplication::sendEvent(timer, &event);
-}
-
 } // namespace
 
 class TestTools : public QObject
