@@ -28,10 +28,10 @@ QList<BoardList> makeLists()
             + QStringList {"Label3", "Label6"};
     // clang-format off
     return {
-        {"four", WindowId::Four, "Command15", "Command14", "Command16", "Command17", four, {{4, 12}}},
-        {"eight", WindowId::Eight, "Command37", "Command38", "Command39", "Command40", eight, {{4, 27}}},
-        {"sixteen", WindowId::Sixteen, "Command37", "Command38", "Command39", "Command40", sixteen, {{4, 27}}},
-        {"thirty-two", WindowId::ThirtyTwo, "Command9", "Command10", "Command4", "Command3", thirtyTwo, {{4, 27}, {58, 61}}},
+        {"four", WindowId::Four, "Command15", "Command14", "Command16", "Command17", "cmdFourman", four, {{4, 12}}},
+        {"eight", WindowId::Eight, "Command37", "Command38", "Command39", "Command40", "cmdEight", eight, {{4, 27}}},
+        {"sixteen", WindowId::Sixteen, "Command37", "Command38", "Command39", "Command40", "cmdsixteen", sixteen, {{4, 27}}},
+        {"thirty-two", WindowId::ThirtyTwo, "Command9", "Command10", "Command4", "Command3", "cmdthritytwo", thirtyTwo, {{4, 27}, {58, 61}}},
     };
     // clang-format on
 }
@@ -42,6 +42,14 @@ bool BoardList::typed(int line) const
 {
     return std::any_of(typedLines.begin(), typedLines.end(),
                        [line](auto range) { return line >= range.first && line <= range.second; });
+}
+
+QList<BracketFile::Holder> BoardList::holders() const
+{
+    QList<BracketFile::Holder> kinds;
+    for (int line = 1; line <= slots.size(); ++line)
+        kinds << (typed(line) ? BracketFile::Holder::Typed : BracketFile::Holder::Text);
+    return kinds;
 }
 
 const QList<BoardList> &boardLists()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bracketfile.h"
 #include "windowregistry.h"
 
 #include <QStringList>
@@ -11,10 +12,13 @@ struct BoardList
     const char *tag;
     WindowId id;
     const char *save, *load, *reset, *back;
+    const char *menuButton; // the main menu's button that opens it
     QStringList slots;
     QList<std::pair<int, int>> typedLines; // first and last line of each typed range, 1-based
 
     bool typed(int line) const;
+    // How each line of the file is read: typed or as text.
+    QList<BracketFile::Holder> holders() const;
 };
 
 const QList<BoardList> &boardLists();

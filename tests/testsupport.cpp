@@ -112,9 +112,7 @@ void Ui::click(QWidget *window, const QString &name)
 
 QString Ui::text(QWidget *window, const QString &name)
 {
-    QWidget *widget = find(window, name);
-    auto *edit = qobject_cast<QLineEdit *>(widget);
-    return edit ? edit->text() : qobject_cast<QLabel *>(widget)->text();
+    return Slot(find(window, name)).text();
 }
 
 // Typing replaces the whole text, as selecting it all and typing over it does.

@@ -5,9 +5,6 @@
 
 #include <QPointer>
 
-#include <map>
-#include <span>
-
 using namespace Ui;
 
 namespace {
@@ -110,25 +107,22 @@ struct PickRow
     quint32 value;
     int picks; // 1 upper, 2 lower, 0 nobody
 };
-const PickRow FourPicks[] = {{"flip 1", 0xC00000, 1}, {"flip 0", 0x400000, 2}};
-const PickRow EightPicks[]
-        = {{"v=0.1", 0x19999A, 0}, {"v=0.5", 0x800000, 1}, {"v=0.9", 0xE66666, 2}};
-
 struct BoardData
 {
-    const QStringList &matches;
-    std::span<const PickRow> picks;
+    QStringList matches;
+    QList<PickRow> picks;
 };
 
 const BoardData &board(WindowId id)
 {
-    static const std::map<WindowId, BoardData> boards {
-            {WindowId::Four, {FourMatches, FourPicks}},
-            {WindowId::Eight, {EightMatches, EightPicks}},
-            {WindowId::Sixteen, {SixteenMatches, {}}},
-            {WindowId::ThirtyTwo, {ThirtyTwoMatches, {}}},
+    static const BoardData boards[] = {
+            {FourMatches, {{"flip 1", 0xC00000, 1}, {"flip 0", 0x400000, 2}}},
+            {EightMatches,
+             {{"v=0.1", 0x19999A, 0}, {"v=0.5", 0x800000, 1}, {"v=0.9", 0xE66666, 2}}},
+            {SixteenMatches, {}},
+            {ThirtyTwoMatches, {}},
     };
-    return boards.at(id);
+    return boards[int(id) - int(WindowId::Four)]; // the boards come in this order
 }
 
 // Every slot a click may write: the file's slots and the matches' own.
@@ -196,16 +190,11 @@ private Q_SLOTS:
     // old program wrote every name plain: "012" comes back as 12 on a typed line. Back shows the
     // menu and forgets the board; only the sixteen-man board keeps the menu behind it when the
     // menu opens it.
-    void fileAndBack_data()
-    {
-        QTest::addColumn<int>("index");
-        for (qsizetype i = 0; i < boardLists().size(); ++i)
-            QTest::newRow(boardLists().at(i).tag) << int(i);
-    }
+    void fileAndBack_data() { addBoards(); }
     void fileAndBack()
     {
-        QFETCH(int, index);
-        const BoardList &list = boardLists().at(index);
+        QFETCH(WindowId, id);
+        const BoardList &list = boardList(id);
         BoardFixture f(list.id, list.save, list.load);
         const QByteArray initial = f.save();
         Wiring::mark(f.board, list.slots);
@@ -224,8 +213,7 @@ private Q_SLOTS:
         TestProgram::settle();
         QPointer<QWidget> menu = f.program.windows().instance(WindowId::Main);
         QVERIFY(menu->isVisible() && !f.program.windows().isLoaded(list.id));
-        const char *menuButtons[] = {"cmdFourman", "cmdEight", "cmdsixteen", "cmdthritytwo"};
-        click(menu, menuButtons[index]); // unloads the menu before the board is shown
+        click(menu, list.menuButton); // unloads the menu before the board is shown
         TestProgram::settle();
         QCOMPARE(menu.isNull(), list.id != WindowId::Sixteen);
         QCOMPARE(f.program.endings, 0);

@@ -25,25 +25,6 @@ struct AsOrdinaryUser
     }
 };
 
-// A disk filling up as a limit on the size of any file written, for as long as it lives.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limited = old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, handler);
-    }
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old {};
-};
-
 } // namespace
 
 class TestFileFaults : public QObject
@@ -105,11 +86,17 @@ private Q_SLOTS:
         QFETCH(Setup, setup);
         const QString path = prepare(setup, "old bracket\r\n");
         const QByteArray old = contents(path);
-        std::optional<FileSizeLimit> limit;
+        // A disk filling up: no file may grow past 20 bytes while the board saves.
+        rlimit unlimited {}, limit {};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        limit = unlimited;
         if (setup == Setup::File)
-            limit.emplace(20);
+            limit.rlim_cur = 20;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
         clickAs(setup, "Command15", path);
-        limit.reset();
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, handler);
         expectMessage(path);
         QCOMPARE(contents(path), old);
         QCOMPARE(Ui::text(m_f->board, "One"), "Wrestler 1");

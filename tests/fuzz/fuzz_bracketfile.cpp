@@ -1,44 +1,17 @@
 // Fuzzes the bracket file reader and writer. The first byte picks the lines' holder kinds (one
 // of the four boards' files, or a pattern taken from the next bytes); the rest is read as a file,
 // and cut at NUL bytes into names that must come back unchanged through write and read.
+#include "boardlists.h"
 #include "bracketfile.h"
 
 #include <QBuffer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 
 using namespace BracketFile;
 
 namespace {
-
-struct Range
-{
-    int first, last; // 1-based lines read as typed values
-};
-
-QList<Holder> lines(int count, std::initializer_list<Range> typed)
-{
-    QList<Holder> holders(count, Holder::Text);
-    for (const Range &range : typed) {
-        for (int line = range.first; line <= range.last; ++line)
-            holders[line - 1] = Holder::Typed;
-    }
-    return holders;
-}
-
-// The files of the four-, eight-, sixteen- and thirty-two-man boards.
-const QList<Holder> &board(int which)
-{
-    static const QList<Holder> boards[] = {
-            lines(13, {{4, 12}}),
-            lines(28, {{4, 27}}),
-            lines(58, {{4, 27}}),
-            lines(62, {{4, 27}, {58, 61}}),
-    };
-    return boards[which % 4];
-}
 
 QList<Holder> pattern(QByteArrayView bits)
 {
@@ -111,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const uchar selector = data[0];
     const QByteArray rest(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
-    const QList<Holder> holders = selector & 0x80 ? pattern(rest) : board(selector);
+    const QList<Holder> holders
+            = selector & 0x80 ? pattern(rest) : boardLists().at(selector % 4).holders();
     readIsWholeOrAPreciseError(rest, holders);
     writtenNamesComeBack(rest, holders, selector & 0x40);
     return 0;
