@@ -159,6 +159,7 @@ private:
         QVERIFY2(message.text.contains(said)
                          && message.text.contains(QDir::toNativeSeparators(path)),
                  qPrintable(message.text));
+        QVERIFY(message.warning);
         QCOMPARE(message.title, m_f->board->windowTitle());
     }
 

@@ -171,39 +171,23 @@ private Q_SLOTS:
 
     // Pictures come from the working folder's gfx folder, then the installation's, then the
     // copies built into the program.
-    void picturesComeFromTheWorkingFolderFirst_data()
-    {
-        QTest::addColumn<QString>("present");
-        QTest::addColumn<QString>("from");
-        for (const auto &[present, from] : {std::pair {"working installed", "working"},
-                                            {"installed", "installed"},
-                                            {"", ":/gfx/banner.jpg"}})
-            QTest::newRow(from) << QString(present) << QString(from);
-    }
     void picturesComeFromTheWorkingFolderFirst()
     {
-        QFETCH(QString, present);
-        QFETCH(QString, from);
         QTemporaryDir working, installed;
-        QImage picture(4, 4, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        for (const QTemporaryDir *folder : {&working, &installed}) {
-            if (present.contains(folder == &working ? "working" : "installed")) {
-                QDir(folder->path()).mkdir("gfx");
-                picture.save(folder->filePath("gfx/banner.jpg"));
-            }
-        }
         const QString home = QDir::currentPath();
         QDir::setCurrent(working.path());
-        Pictures pictures({installed.path()});
-        const QString source = pictures.sourceOf("gfx\\banner.jpg");
-        const QPixmap loaded = pictures.load("gfx\\banner.jpg");
+        const auto source
+                = [&] { return Pictures({installed.path()}).sourceOf("gfx\\banner.jpg"); };
+        QCOMPARE(source(), ":/gfx/banner.jpg");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (const QTemporaryDir *folder : {&installed, &working}) {
+            QDir(folder->path()).mkdir("gfx");
+            picture.save(folder->filePath("gfx/banner.jpg"));
+            QCOMPARE(source(), folder->filePath("gfx/banner.jpg"));
+        }
+        QCOMPARE(Pictures(QStringList()).load("gfx\\banner.jpg").size(), QSize(4, 4));
         QDir::setCurrent(home);
-        const QString expected = from == "working" ? working.path()
-                : from == "installed"              ? installed.path()
-                                                   : from;
-        QVERIFY2(source.startsWith(expected), qPrintable(source));
-        QCOMPARE(loaded.size() == QSize(4, 4), !present.isEmpty());
     }
 
 private:
