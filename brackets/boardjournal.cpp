@@ -4,6 +4,7 @@
 #include "safesave.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -147,14 +148,19 @@ void BoardJournal::save(const QByteArray &bytes)
         warnOnce(error);
 }
 
-// The board goes on without its journal; a line on every write would drown the terminal.
+// The board goes on without its journal; a line on every write would drown the terminal. The
+// line goes out from the main thread: on Windows (seen under Wine) a message logged from the
+// writer's thread can keep the program from ending.
 void BoardJournal::warnOnce(const QString &error)
 {
     if (m_warned.exchange(true))
         return;
-    qWarning("kayfabe-kit: could not keep the %s board's last bracket in %s: %s",
-             qPrintable(m_layout.board), qPrintable(QDir::toNativeSeparators(m_folder)),
-             qPrintable(error));
+    const QString line = QStringLiteral("kayfabe-kit: could not keep the %1 board's last bracket "
+                                        "in %2: %3")
+                                 .arg(m_layout.board, QDir::toNativeSeparators(m_folder), error);
+    QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [line] { qWarning("%s", qPrintable(line)); },
+            Qt::QueuedConnection);
 }
 
 void BoardJournal::restore()
