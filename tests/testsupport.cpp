@@ -260,9 +260,7 @@ QByteArray Files::lines(const QStringList &texts)
     return bytes;
 }
 
-BoardFixture::BoardFixture(WindowId id, const char *saveButton, const char *loadButton)
-    : board(program.open(id)), m_saveButton(saveButton), m_loadButton(loadButton)
-{ }
+BoardFixture::BoardFixture(WindowId id) : board(program.open(id)), m_list(boardList(id)) { }
 
 QString BoardFixture::path(const QString &name) const
 {
@@ -272,7 +270,7 @@ QString BoardFixture::path(const QString &name) const
 QByteArray BoardFixture::save()
 {
     program.dialogs.answers.enqueue(path());
-    Ui::click(board, m_saveButton);
+    Ui::click(board, m_list.save);
     return Files::read(path());
 }
 
@@ -280,7 +278,7 @@ void BoardFixture::load(const QByteArray &bytes)
 {
     Files::write(path("loaded.txt"), bytes);
     program.dialogs.answers.enqueue(path("loaded.txt"));
-    Ui::click(board, m_loadButton);
+    Ui::click(board, m_list.load);
 }
 
 QStringList BoardFixture::texts(const QStringList &slots) const

@@ -167,7 +167,7 @@ QByteArray lines(const QStringList &texts); // each followed by CR LF
 class BoardFixture
 {
 public:
-    BoardFixture(WindowId id, const char *saveButton, const char *loadButton);
+    explicit BoardFixture(WindowId id);
 
     QString path(const QString &name = QStringLiteral("bracket.txt")) const;
     // Saves through the board's dialog and returns what was written.
@@ -181,6 +181,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    const char *m_saveButton;
-    const char *m_loadButton;
+    const BoardList &m_list;
 };

@@ -34,7 +34,7 @@ class TestFileFaults : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_f.emplace(WindowId::Four, "Command15", "Command14");
+        m_f.emplace(WindowId::Four);
         // Root's group still applies to the ordinary user below, so groups get what others get.
         QFile::setPermissions(m_f->path(""),
                               QFile::permissions(m_f->path("")) | QFile::ExeGroup | QFile::ReadGroup
