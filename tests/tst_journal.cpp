@@ -11,44 +11,21 @@
 #include <QTimer>
 
 using namespace Journal;
+using namespace Ui;
 
 namespace {
 
 constexpr int ChildSteps = 10;
 
-QStringList stateOf(QWidget *board)
-{
-    QStringList state;
-    for (QWidget *w : board->findChildren<QWidget *>())
-        state << QString("%1 %2 %3 %4")
-                         .arg(w->objectName(), Slot::isSlot(w) ? Slot(w).text() : "")
-                         .arg(w->isHidden())
-                         .arg(w->font().pointSizeF());
-    return state;
-}
-
-QAction *entry(QWidget *board, const QString &title = "Restore Last Bracket")
-{
-    for (QAction *action : board->actions())
-        if (action->text().startsWith(title))
-            return action;
-    return nullptr;
-}
-
 BoardWindow *open(TestProgram &program, WindowId id, const QString &folder = Journal::folder({}))
 {
     program.shell.setJournalFolder(folder);
-    QWidget *board = program.open(id);
-    board->activateWindow();
-    [[maybe_unused]] bool ready = QTest::qWaitForWindowActive(board)
-            && QTest::qWaitFor([board] { return entry(board); });
-    TestProgram::settle(); // the journal is read a turn later
-    return static_cast<BoardWindow *>(board);
+    return static_cast<BoardWindow *>(program.openActive(id));
 }
 
 void leave(BoardWindow *board)
 {
-    Ui::click(board, board->table().backButton);
+    click(board, board->table().backButton);
     TestProgram::settle();
 }
 
@@ -57,7 +34,7 @@ int play(QWidget *board)
 {
     int names = 0;
     for (QLineEdit *slot : board->findChildren<QLineEdit *>())
-        Ui::type(board, slot->objectName(), QString("Hart, \"%1\"").arg(++names));
+        type(board, slot->objectName(), QString("Hart, \"%1\"").arg(++names));
     for (QAbstractButton *button : board->findChildren<QAbstractButton *>())
         if (button->isVisibleTo(board) && !QString("SaveLoadResetBack").contains(button->text()))
             button->click();
@@ -70,7 +47,7 @@ int childSession()
     TestProgram program;
     QWidget *board = open(program, WindowId::Sixteen);
     for (int step = 1; step <= ChildSteps; ++step) {
-        Ui::type(board, QString("txtWrestler%1").arg(step), QString("Name %1").arg(step));
+        type(board, QString("txtWrestler%1").arg(step), QString("Name %1").arg(step));
         QTest::qWait(100);
     }
     std::puts("ready");
@@ -117,11 +94,10 @@ private Q_SLOTS:
         entry.state.texts.insert("Label5", "Winner: a b%20c");
         entry.state.hidden = {{"Four4", true}, {"Command12", true}};
         entry.state.points = {{"Label5", 12}};
-        const QByteArray bytes = write(layout, entry);
+        QByteArray bytes = write(layout, entry);
         QCOMPARE(read(bytes, layout).entry->state, entry.state);
         QCOMPARE(read(bytes, layout).entry->left, entry.left);
-        QBuffer device; // Load reads it, but for the name no text file can hold
-        device.setData(bytes);
+        QBuffer device(&bytes); // Load reads it, but for the name no text file can hold
         device.open(QIODevice::ReadOnly);
         names[5] = "";
         QCOMPARE(BracketFile::read(device, layout.holders).values.mid(0, 8), names);
@@ -143,54 +119,50 @@ private Q_SLOTS:
 
     void restoreBringsBackTheBoardLeftWithBack_data()
     {
-        QTest::addColumn<WindowId>("id");
-        for (const BoardList &board : boardLists())
-            QTest::newRow(board.tag) << board.id;
+        addBoards();
     }
     void restoreBringsBackTheBoardLeftWithBack()
     {
         QFETCH(WindowId, id);
         TestProgram program;
         BoardWindow *board = open(program, id);
-        QVERIFY(!entry(board)->isEnabled());
+        QAction *restore = action(board, "Restore Last Bracket");
+        QVERIFY(!restore->isEnabled());
         const QStringList empty = stateOf(board);
         const int names = play(board);
+        const QString first = boardList(id).slots.first();
+        type(board, first, ""); // a blank entry slot is no name
         const QStringList played = stateOf(board);
         const QString path = Journal::path(Journal::folder({}), board->table().id);
         leave(board);
-        // Left unchanged, a board keeps the journal; a damaged journal is not used.
+        // A damaged journal is not used, and a board left unchanged keeps it.
         const QByteArray journal = Files::read(path);
-        leave(open(program, id));
-        QCOMPARE(Files::read(path), journal);
         Files::write(path, journal.chopped(1));
         board = open(program, id);
-        QCOMPARE(entry(board)->text(), "Restore Last Bracket (the saved bracket is damaged)");
-        QTest::keySequence(board, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-        QCOMPARE(stateOf(board), empty);
+        QCOMPARE(action(board, "Restore Last Bracket")->text(),
+                 "Restore Last Bracket (the saved bracket is damaged)");
         leave(board);
+        QCOMPARE(Files::read(path), journal.chopped(1));
         Files::write(path, journal);
 
         board = open(program, id);
-        QAction *restore = entry(board);
+        restore = action(board, "Restore Last Bracket");
         QVERIFY(restore->isEnabled());
         const QString left("^Restore Last Bracket \\(left today at \\d+:\\d\\d\\D*, %1 names\\)$");
-        QVERIFY(QRegularExpression(left.arg(names)).match(restore->text()).hasMatch());
-        QTest::keySequence(board, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+        QVERIFY(QRegularExpression(left.arg(names - 1)).match(restore->text()).hasMatch());
+        press(board, QKeySequence("Ctrl+Shift+T"));
         QCOMPARE(stateOf(board), played);
         QVERIFY(!restore->isEnabled()); // the board holds the journal now
-        // A change and its reverse: the entry is greyed again once the menu opens.
-        const QString first = boardList(id).slots.first(), name = Ui::text(board, first);
-        Ui::type(board, first, "someone else");
+        // A change and its reverse: the entry is greyed again once the menu opens (here the
+        // request for it, with the menu itself kept shut).
+        type(board, first, "someone else");
         QVERIFY(restore->isEnabled());
-        Ui::type(board, first, name);
-        QTimer::singleShot(0, [] {
-            if (QWidget *popUp = QApplication::activePopupWidget())
-                popUp->close();
-        });
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, board->mapToGlobal(QPoint()));
+        type(board, first, "");
+        board->setContextMenuPolicy(Qt::PreventContextMenu);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, {});
         QCoreApplication::sendEvent(board, &menu);
         QVERIFY(!restore->isEnabled());
-        entry(board, "Undo")->trigger();
+        action(board, "Undo")->trigger();
         QCOMPARE(stateOf(board), empty);
     }
 
@@ -201,25 +173,23 @@ private Q_SLOTS:
         child.start(QCoreApplication::applicationFilePath(), {});
         qunsetenv("KAYFABE_JOURNAL_CHILD");
         while (!child.canReadLine())
-            QVERIFY(child.waitForReadyRead(60000));
+            QVERIFY(child.waitForReadyRead(-1));
         QCOMPARE(child.readLine().trimmed(), "ready"); // CR LF on Windows
         child.kill(); // SIGKILL: no chance to write anything more
         child.waitForFinished();
 
         TestProgram program;
         BoardWindow *board = open(program, WindowId::Sixteen);
-        entry(board)->trigger();
+        action(board, "Restore Last Bracket")->trigger();
         // Steps come at least 0.1 s apart and the kill at least 0.1 s after the last.
-        const auto named = [board](int step) {
-            return Ui::text(board, QString("txtWrestler%1").arg(step))
-                    == QString("Name %1").arg(step);
-        };
+        QStringList names;
+        for (const QString &slot : numbered("txtWrestler", 1, ChildSteps))
+            names << text(board, slot);
         int kept = 0;
-        while (kept < ChildSteps && named(kept + 1))
+        while (kept < ChildSteps && names[kept] == QString("Name %1").arg(kept + 1))
             ++kept;
-        QVERIFY2(kept >= ChildSteps - 5, qPrintable(QString::number(kept)));
-        for (int step = kept + 1; step <= ChildSteps; ++step)
-            QVERIFY(!named(step));
+        QVERIFY2(kept >= ChildSteps - 5, qPrintable(names.join(", ")));
+        QCOMPARE(names.mid(kept).filter("Name "), QStringList()); // and none typed after those
     }
 
     void anUnwritableFolderLeavesTheBoardWorking()
@@ -230,14 +200,14 @@ private Q_SLOTS:
         const QRegularExpression warning("^kayfabe-kit: could not keep the four board's last");
         QTest::ignoreMessage(QtWarningMsg, warning); // once, and only once
         QTest::failOnWarning(warning);
-        for (const char *name : {"Hart", "Bret"}) { // each written at once
-            Ui::type(board, "One", name);
-            QTimer *timer = board->findChild<QTimer *>("journalTimer");
-            QTimerEvent tick(timer->timerId());
-            QCoreApplication::sendEvent(timer, &tick);
+        auto *timer = board->findChild<QTimer *>("journalTimer");
+        for (const char *name : {"Hart", "Bret"}) { // each change starts the timer
+            type(board, "One", name);
+            QVERIFY(timer->isActive());
+            tick(timer);
         }
-        Ui::click(board, "Command3");
-        QCOMPARE(Ui::text(board, "Two1"), "Bret");
+        click(board, "Command3");
+        QCOMPARE(text(board, "Two1"), "Bret");
         leave(board);
     }
 };
