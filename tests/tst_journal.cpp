@@ -81,16 +81,13 @@ private Q_SLOTS:
     void onlyAWholeJournalIsUsed()
     {
         const BoardList &four = boardList(WindowId::Four);
-        Layout layout {"four", four.slots, {}};
+        Layout layout {"four", four.slots, four.holders()};
         Entry entry {{}, QDateTime(QDate(2026, 1, 5), QTime(21, 14, 3, 120), Qt::UTC)};
         QStringList names
                 = QString("Hart, Bret|\"Hitman\"| 007 |a\r\nb|Ñandú ✓|nul|#TRUE#|2E3").split('|');
         names[5] += QChar(0); // a name no text file can hold
-        for (int line = 1; line <= four.slots.size(); ++line) {
-            layout.holders << (four.typed(line) ? BracketFile::Holder::Typed
-                                                : BracketFile::Holder::Text);
+        for (int line = 1; line <= four.slots.size(); ++line)
             entry.state.texts.insert(four.slots[line - 1], names.value(line - 1));
-        }
         entry.state.texts.insert("Label5", "Winner: a b%20c");
         entry.state.hidden = {{"Four4", true}, {"Command12", true}};
         entry.state.points = {{"Label5", 12}};
