@@ -98,32 +98,17 @@ const QStringList ThirtyTwoMatches = {
 };
 // clang-format on
 
-// The generator's next value for a pick and whom it picks: a coin flip of 1 picks the upper
-// contender on the four-man board; on the eight-man board a draw of 2 picks the lower one, 1
-// the upper one and 0 nobody.
-struct PickRow
-{
-    const char *tag;
-    quint32 value;
-    int picks; // 1 upper, 2 lower, 0 nobody
+// Each board's matches, in board order, and the generator's next values for its picks with whom
+// each picks (1 the upper contender, 2 the lower, 0 nobody): on the four-man board a coin flip of
+// 1 picks the upper contender; on the eight-man board a draw of 2 picks the lower one, 1 the upper
+// one and 0 nobody.
+using Picks = QList<std::pair<quint32, int>>;
+const std::pair<QStringList, Picks> Boards[] = {
+        {FourMatches, {{0xC00000, 1}, {0x400000, 2}}},
+        {EightMatches, {{0x19999A, 0}, {0x800000, 1}, {0xE66666, 2}}},
+        {SixteenMatches, {}},
+        {ThirtyTwoMatches, {}},
 };
-struct BoardData
-{
-    QStringList matches;
-    QList<PickRow> picks;
-};
-
-const BoardData &board(WindowId id)
-{
-    static const BoardData boards[] = {
-            {FourMatches, {{"flip 1", 0xC00000, 1}, {"flip 0", 0x400000, 2}}},
-            {EightMatches,
-             {{"v=0.1", 0x19999A, 0}, {"v=0.5", 0x800000, 1}, {"v=0.9", 0xE66666, 2}}},
-            {SixteenMatches, {}},
-            {ThirtyTwoMatches, {}},
-    };
-    return boards[int(id) - int(WindowId::Four)]; // the boards come in this order
-}
 
 // Every widget on the board that holds a name or a caption, so that a click writing where it
 // should not shows.
@@ -150,8 +135,8 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("value"); // the generator's next value, for a pick
         QTest::addColumn<QStringList>("copies");
         for (const BoardList &list : boardLists()) {
-            const BoardData &b = board(list.id);
-            for (const QString &line : b.matches) {
+            const auto &[matches, picks] = Boards[int(list.id) - int(WindowId::Four)];
+            for (const QString &line : matches) {
                 const Wiring::Match m = Wiring::parse(line);
                 const QStringList outcomes[]
                         = {{}, Wiring::advancing(m, true), Wiring::advancing(m, false)};
@@ -159,9 +144,9 @@ private Q_SLOTS:
                         << int(list.id) << m.upperButton << 0u << outcomes[1];
                 QTest::addRow("%s %s", list.tag, qPrintable(m.lowerButton))
                         << int(list.id) << m.lowerButton << 0u << outcomes[2];
-                for (const PickRow &pick : b.picks) {
-                    QTest::addRow("%s %s %s", list.tag, qPrintable(m.pick), pick.tag)
-                            << int(list.id) << m.pick << pick.value << outcomes[pick.picks];
+                for (const auto &[value, picked] : picks) {
+                    QTest::addRow("%s %s next %06x", list.tag, qPrintable(m.pick), value)
+                            << int(list.id) << m.pick << value << outcomes[picked];
                 }
             }
         }
