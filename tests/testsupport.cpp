@@ -118,17 +118,12 @@ QString Ui::text(QWidget *window, const QString &name)
 // Typing replaces the whole text, as selecting it all and typing over it does.
 void Ui::type(QWidget *window, const QString &name, const QString &text)
 {
-    auto *edit = qobject_cast<QLineEdit *>(find(window, name));
-    edit->selectAll();
-    edit->insert(text);
-}
-
-void Ui::setSlot(QWidget *window, const QString &name, const QString &text)
-{
-    if (auto *label = qobject_cast<QLabel *>(find(window, name)))
-        label->setText(text);
-    else
-        type(window, name, text);
+    if (auto *edit = qobject_cast<QLineEdit *>(find(window, name))) {
+        edit->selectAll();
+        edit->insert(text);
+    } else {
+        qobject_cast<QLabel *>(find(window, name))->setText(text);
+    }
 }
 
 bool Ui::shown(QWidget *window, const QString &name)
@@ -196,7 +191,7 @@ void addBoards()
 void Wiring::mark(QWidget *board, const QStringList &slots)
 {
     for (const QString &name : slots)
-        Ui::setSlot(board, name, '<' + name + '>');
+        Ui::type(board, name, '<' + name + '>');
 }
 
 QString Wiring::differences(QWidget *board, const QStringList &slots, const QStringList &copies)

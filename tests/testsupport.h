@@ -113,9 +113,8 @@ QWidget *find(QWidget *window, const QString &name);
 // Clicks a button the way a user can: it must be on screen and enabled.
 void click(QWidget *window, const QString &name);
 QString text(QWidget *window, const QString &name);
+// Types into an entry slot, or writes a label's text as a button would.
 void type(QWidget *window, const QString &name, const QString &text);
-// Types into an entry slot, or writes a result slot's caption as a button would.
-void setSlot(QWidget *window, const QString &name, const QString &text);
 bool shown(QWidget *window, const QString &name);
 // The names Tab visits from the named widget on, skipping what takes no focus or is hidden.
 QStringList tabChain(QWidget *window, const QString &from, qsizetype count);

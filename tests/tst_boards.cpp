@@ -251,7 +251,7 @@ private Q_SLOTS:
             else if (step.contains('?'))
                 QCOMPARE(text(f.board, step.section('?', 0, 0)), step.section('?', 1));
             else if (step.contains('='))
-                setSlot(f.board, step.section('=', 0, 0), step.section('=', 1));
+                type(f.board, step.section('=', 0, 0), step.section('=', 1));
             else
                 click(f.board, step);
         }
