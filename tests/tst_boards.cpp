@@ -64,21 +64,19 @@ const QStringList SixteenMatches = {
     "AWinner Command7 BWinner Command9 > Label1",
     "Winner7 Command6 winner14 Command5 > Label3",
 };
-const QStringList ThirtyTwoMatches = {
-    "txtWrestler1 win1 txtWrestler2 win2 > winner1",
-    "txtWrestler3 win3 txtWrestler4 win4 > winner2",
-    "txtWrestler5 Command11 txtWrestler6 Command12 > winner3",
-    "txtWrestler7 win7 txtWrestler8 win8 > winner4",
-    "winner1 win9 winner2 win10 > winner5",
-    "winner3 win11 winner4 win12 > winner6",
-    "winner5 win13 winner6 win14 > Winner7",
-    "txtWrestler9 win15 txtWrestler10 win16 > winner8",
-    "txtWrestler11 win17 txtWrestler12 win18 > winner9",
-    "txtWrestler13 win19 txtWrestler14 win20 > winner10",
-    "txtWrestler15 win21 txtWrestler16 win22 > winner11",
-    "winner8 win23 winner9 win24 > winner12",
-    "winner10 win25 winner11 win26 > winner13",
-    "winner12 win27 winner13 win28 > winner14",
+// clang-format on
+// The upper half is wired as the sixteen-man board's winners' side without its loser slots, but
+// for the third match's buttons.
+QStringList thirtyTwoUpperHalf()
+{
+    QStringList lines;
+    for (const QString &line : SixteenMatches.first(14))
+        lines << line.section(" / ", 0, 0);
+    lines[2].replace("win5", "Command11").replace("win6", "Command12");
+    return lines;
+}
+// clang-format off
+const QStringList ThirtyTwoMatches = thirtyTwoUpperHalf() + QStringList {
     "wrestler17 Command34 wrestler18 Command27 > winner15",
     "wrestler19 Command28 wrestler20 Command29 > winner16",
     "wrestler21 Command30 wrestler22 Command31 > winner17",
