@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #ifdef Q_OS_UNIX
@@ -42,22 +41,26 @@ const QList<Play> Plays {
         {"thirtytwo-half", WindowId::ThirtyTwo, Wrestlers, 23, {}}};
 // clang-format on
 
-// The expected text in tests/results; {long} stands for the 10,000-character name.
+// The expected text in tests/results; {long} stands for the 10,000-character name. With
+// KAYFABE_WRITE_RESULTS set, the actual text is stored first.
 QString expected(const QString &file, const QString &actual = {})
 {
-    QFile stored("tests/results/" + file);
-    if (!actual.isNull() && qEnvironmentVariableIsSet("KAYFABE_WRITE_RESULTS")
-        && stored.open(QIODevice::WriteOnly))
-        stored.write(QString(actual).replace(Long, "{long}").toUtf8());
-    stored.close();
-    if (!stored.open(QIODevice::ReadOnly))
-        return file;
-    QString text = QString::fromUtf8(stored.readAll()).replace("{long}", Long);
+    const QString stored = "tests/results/" + file;
+    if (!actual.isNull() && qEnvironmentVariableIsSet("KAYFABE_WRITE_RESULTS"))
+        Files::write(stored, QString(actual).replace(Long, "{long}").toUtf8());
+    QString text = QString::fromUtf8(Files::read(stored)).replace("{long}", Long);
 #ifdef Q_OS_WIN // saved with the platform's line ends
     text.replace("\n", "\r\n");
 #endif
     return text;
 }
+
+// Chromium without a sandbox, a screen or the network: prints the page's DOM and takes a picture
+// of it. %1: a folder for its profile, %2: the page.
+const char *const Chromium = "--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                             "--disable-sync --disable-background-networking "
+                             "--disable-component-update --window-size=480,800 --dump-dom "
+                             "--user-data-dir=%1/profile --screenshot=%2.png file://%2";
 
 // Names the entry slots and plays: the upper contender wins, but in every third match the lower.
 void play(QWidget *window, const Play &play)
@@ -78,17 +81,6 @@ void play(QWidget *window, const Play &play)
         Ui::type(window, table.widgets[0].name, "Retyped");
 }
 
-// A menu entry by its text or its key.
-QAction *action(QWidget *window, const QString &text)
-{
-    QList<QAction *> all = window->actions();
-    for (QAction *each : window->actions())
-        all << (each->menu() ? each->menu()->actions() : QList<QAction *>());
-    auto found = std::ranges::find_if(
-            all, [&](QAction *a) { return a->text() == text || a->shortcut().toString() == text; });
-    return found == all.end() ? qFatal("no entry %s", qPrintable(text)), nullptr : *found;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Play)
@@ -100,18 +92,11 @@ class TestResults : public QObject
     std::unique_ptr<TestProgram> m_program;
     QTemporaryDir m_dir;
 
-    QWidget *open(WindowId id)
-    {
-        m_program = std::make_unique<TestProgram>();
-        QWidget *window = m_program->open(id);
-        [[maybe_unused]] bool ready = QTest::qWaitFor([=] { return !window->actions().isEmpty(); });
-        return window;
-    }
     // Saves the results through the board's menu and returns what the file holds.
     QString save(QWidget *window, const QString &file)
     {
         m_program->dialogs.answers.enqueue(m_dir.filePath(file));
-        action(window, "Save Results...")->trigger();
+        Ui::action(window, "Save Results...")->trigger();
         return QString::fromUtf8(Files::read(m_dir.filePath(file)));
     }
 
@@ -123,14 +108,7 @@ class TestResults : public QObject
         if (chromium.isEmpty())
             QSKIP("chromium is not installed: install Debian's chromium package to test the page");
         QProcess browser;
-        browser.start(chromium,
-                      QString("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
-                              "--disable-sync "
-                              "--disable-background-networking --disable-component-update "
-                              "--window-size=480,800 "
-                              "--dump-dom --user-data-dir=%1/profile --screenshot=%2.png file://%2")
-                              .arg(m_dir.path(), page)
-                              .split(' '));
+        browser.start(chromium, QString(Chromium).arg(m_dir.path(), page).split(' '));
         QVERIFY(browser.waitForFinished(120000));
         const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
         QVERIFY(!dom.contains("<script", Qt::CaseInsensitive) && dom.contains("<body>"));
@@ -143,6 +121,7 @@ class TestResults : public QObject
     }
 
 private Q_SLOTS:
+    void init() { m_program = std::make_unique<TestProgram>(); }
     void cleanup() { m_program.reset(); }
 
     // Each format of boards played through, partly played or not at all, and of hostile names
@@ -158,10 +137,10 @@ private Q_SLOTS:
     void eachFormat()
     {
         QFETCH(Play, play);
-        QWidget *window = open(play.id);
+        QWidget *window = m_program->openActive(play.id);
         m_program->dialogs.texts.enqueue(
                 play.names == Hostile ? "<b>Night & \"Day\"</b> [i]**1**[/i] \\" : "");
-        action(window, "Event Name...")->trigger();
+        Ui::action(window, "Event Name...")->trigger();
         ::play(window, play);
         const QString file = QTest::currentDataTag(), saved = save(window, file);
         QCOMPARE(saved, expected(file, saved));
@@ -169,7 +148,7 @@ private Q_SLOTS:
         const int copy = QStringList {"txt", "md", "bbcode"}.indexOf(QFileInfo(file).suffix());
         if (copy < 0)
             return checkInBrowser(m_dir.filePath(file), expected(QString(play.name) + ".txt"));
-        action(window, QStringList {"Plain Text", "Markdown", "BBCode"}[copy])->trigger();
+        Ui::action(window, QStringList {"Plain Text", "Markdown", "BBCode"}[copy])->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString(saved).replace("\r\n", "\n"));
     }
 
@@ -177,23 +156,27 @@ private Q_SLOTS:
     // starts again in the last folder, and a failed write keeps the old file.
     void eventNameAndSaving()
     {
-        QWidget *window = open(WindowId::Four);
+        QWidget *window = m_program->openActive(WindowId::Four);
         FakeDialogs &dialogs = m_program->dialogs;
         dialogs.texts << QString(150, u'x') << std::nullopt << "";
         play(window, {"", WindowId::Four, Wrestlers, 1, {}});
-        action(window, "Event Name...")->trigger();
-        action(window, "Ctrl+Z")->trigger(); // takes back the click, not the name
+        Ui::action(window, "Event Name...")->trigger();
+        Ui::action(window, "Ctrl+Z")->trigger(); // takes back the click, not the name
         QCOMPARE(Ui::text(window, "Two1"), "");
-        action(window, "Event Name...")->trigger(); // cancelled
+        Ui::action(window, "Event Name...")->trigger(); // cancelled
         QCOMPARE(save(window, "first.TXT").section('\n', 0, 0).trimmed(), QString(100, u'x'));
         QVERIFY(save(window, "second.htm").startsWith("<!DOCTYPE html>"));
         dialogs.answers << m_dir.filePath("named.png") << m_dir.filePath("plain.png");
-        action(window, "Save Picture...")->trigger();
-        action(window, "Event Name...")->trigger();
-        action(window, "Save Picture...")->trigger();
+        Ui::action(window, "Save Picture...")->trigger();
+        Ui::action(window, "Event Name...")->trigger();
+        Ui::action(window, "Save Picture...")->trigger();
         const QImage named(m_dir.filePath("named.png")), plain(m_dir.filePath("plain.png"));
         QCOMPARE(plain.size(), window->size() * window->devicePixelRatio());
         QVERIFY(named.height() > plain.height() && named.width() == plain.width());
+        // The name in a band across the top: more than one colour in it.
+        const QImage band = named.copy(0, 0, named.width(), named.height() - plain.height())
+                                    .convertToFormat(QImage::Format_RGB32);
+        QVERIFY(band.convertToFormat(QImage::Format_Indexed8).colorCount() > 1);
         QCOMPARE(QFileInfo(dialogs.startPaths[1]).path(), m_dir.path());
 #ifdef Q_OS_UNIX // users and mode bits as POSIX has them
         // An ordinary user cannot write into the folder, but could empty the old file in it.
