@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Counts the lines of code under tests/ against the lines everywhere else, and fails when the
-# tests grow past 0.40 of the code (the goal is at most a third). --per-file lists every file. A line counts when it is not
+# tests grow past a third of the code (0.33, as printed). --per-file lists every file. A line counts when it is not
 # blank and not only a comment; C++ (.cpp .h), CMake (CMakeLists.txt, .cmake) and scripts (.sh
 # .py and the extensionless scripts that start with #!). The fuzz corpus and dictionary are data.
 set -euo pipefail
@@ -49,4 +49,4 @@ if [ "${1-}" = --per-file ]; then
     for file in "${files[@]}"; do echo "$(count_lines "$file") $file"; done
 fi
 echo "Test code: $test_lines lines under tests/, $program_lines lines elsewhere: share $share"
-awk -v s="$share" 'BEGIN { exit !(s <= 0.40) }' || { echo "Test code is over 0.40 of the code" >&2; exit 1; }
+awk -v s="$share" 'BEGIN { exit !(s <= 0.33) }' || { echo "Test code is over 0.33 of the code" >&2; exit 1; }
