@@ -112,7 +112,9 @@ void Ui::click(QWidget *window, const QString &name)
 
 QString Ui::text(QWidget *window, const QString &name)
 {
-    return Slot(find(window, name)).text();
+    QWidget *widget = find(window, name);
+    auto *edit = qobject_cast<QLineEdit *>(widget);
+    return edit ? edit->text() : qobject_cast<QLabel *>(widget)->text();
 }
 
 // Typing replaces the whole text, as selecting it all and typing over it does.
