@@ -6,15 +6,6 @@
 
 using namespace Ui;
 
-namespace {
-
-QString box(int i)
-{
-    return QStringLiteral("Text%1").arg(i);
-}
-
-} // namespace
-
 class TestTools : public QObject
 {
     Q_OBJECT
@@ -64,11 +55,11 @@ private Q_SLOTS:
         QWidget *window = m_program->open(WindowId::Random);
         click(window, "Option4");
         for (int i = 1; i <= 10; ++i)
-            type(window, box(i), box(i));
+            type(window, QString("Text%1").arg(i), QString("Text%1").arg(i));
         click(window, "Option1"); // the hidden boxes keep their names
         click(window, option);
         for (int i = 1; i <= 10; ++i)
-            QCOMPARE(shown(window, box(i)), i <= boxes);
+            QCOMPARE(shown(window, QString("Text%1").arg(i)), i <= boxes);
         FreshGenerator::nextValueWillBe(state);
         click(window, "Command1");
         QCOMPARE(text(window, "Label3"), winner);
