@@ -42,7 +42,12 @@ windows_test() {
         WINEPREFIX=$prefixes/packages env -u QT_QPA_PLATFORM xvfb-run -n $((RANDOM % 500 + 100)) \
             -s '-screen 0 1024x768x24' tests/wine/packages.sh build-windows || status=$?
     fi
-    WINEPREFIX=$prefixes/tests /usr/lib/wine/wineserver -k 2>/dev/null || true
+    # Each prefix's Wine server writes its registry as it ends: wait for it before the files go.
+    local prefix
+    for prefix in "$prefixes"/*; do
+        WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+        WINEPREFIX=$prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
+    done
     rm -rf "$prefixes"
     return "$status"
 }
