@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How close Kayfabe Kit comes to what Qt itself costs. Every figure is a median of repeated runs
 // and stands beside its floor: the same work done by bare Qt widgets with nothing of the program
 // in them. See the README for how to run it and what the figures were.

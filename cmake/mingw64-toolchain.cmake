@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Kayfabe Kit for Windows x86-64 on Debian with the posix-threads flavour of mingw-w64 GCC
 # (the g++-mingw-w64-x86-64-posix package) against a Qt cross-built by scripts/windows-qt.sh.
 # The Qt is found in KAYFABE_WINDOWS_QT (a cache variable or the environment), else in the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a cross-built Windows program under Wine (Debian's wine64) with the Windows Qt's libraries
 # and the compiler's on its path: CTest's emulator for the tests, and the packaging tests' runner.
 # wine-run.sh [--bare] program.exe [arguments]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's icon, a championship belt, at the two sizes the desktop asks for. It is ours;
 # run this only to change it. Needs the imagemagick and fonts-dejavu-core packages.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the two shipped pictures (an arena background and the title banner) with ImageMagick.
 # They are ours; run this only to change them. Needs the imagemagick and fonts-dejavu-core packages.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # need_packages <package>...: installs the Debian packages that are missing when run as root;
 # otherwise prints the one apt-get line to run and stops. Sourced by the project's scripts.
 need_packages() {

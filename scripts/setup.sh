@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: installs what the build needs, then configures and builds.
 # Sourced, not run: it leaves the build folder in $build and defines build_in.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the lines of code under tests/ against the lines everywhere else, and fails when the
 # tests grow past a third of the code (0.33, as printed). --per-file lists every file. A line counts when it is not
 # blank and not only a comment; C++ (.cpp .h), CMake (CMakeLists.txt, .cmake) and scripts (.sh

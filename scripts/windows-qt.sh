@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Qt that the Windows build of Kayfabe Kit links: Debian's qt6-base 6.4.2 source,
 # cross-compiled for Windows x86-64 with mingw-w64 and Debian's own Qt tools, into
 # ${XDG_CACHE_HOME:-~/.cache}/kayfabe-kit/qt-6.4.2-mingw64 (or $KAYFABE_WINDOWS_QT). It takes

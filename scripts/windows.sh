@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./package windows and ./test: builds Kayfabe Kit for Windows in build-windows with
 # mingw-w64 and the Qt of scripts/windows-qt.sh, and tests it under Wine. Sourced, not run.
 source scripts/packages.sh

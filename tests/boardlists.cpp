@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardlists.h"
 
 QStringList numbered(const QString &stem, int from, int to)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of every window, as a user would first see it, for the README and for checking
 // layouts by eye: screenshots <folder>
 #include "testsupport.h"

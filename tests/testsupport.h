@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every test of the program uses: its dialogs faked, its windows driven, its boards known.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the four bracket boards do alike, over every board: each match's wiring and pick, the
 // order of the board's file, Reset, old files read by holder kind, Back. Then each board's own
 // finals and Reset. Closing windows and loading back what was saved are the soak's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on the desktop: screen readers, dense screens, long names, pictures and the package.
 // everyWindowIsWhole and longNamesFit run a second time at twice the density (see CMakeLists).
 #include "form.h"

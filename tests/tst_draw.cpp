@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a field: seeding, byes, the shuffle, roster files, and Undo and Cancel of the draw.
 #include "draw.h"
 #include "matchgraph.h"

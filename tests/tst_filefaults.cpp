@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way a bracket file can go wrong, on the four-man board: the user is told clearly and
 // neither the board nor a file on disk loses anything.
 #include "testsupport.h"

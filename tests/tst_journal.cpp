@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boards' journal: its bytes are used only whole, and a board comes back as it was left after
 // Back or a killed program, as one step of Undo.
 #include "journal.h"

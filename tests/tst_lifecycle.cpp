@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens and leaves every tool window a thousand times. Nothing may leak (the sanitizer build
 // runs this under LeakSanitizer) and the resident memory must settle after the first rounds.
 #include "testsupport.h"

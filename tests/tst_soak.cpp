@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives every window through its real widgets with a fixed sequence of random actions: clicks
 // on every button, typing all kinds of names, Save and Load back, undo and redo, and leaving
 // windows every way there is. The sanitizer build runs it too. Each way a file can fail is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu, moving between windows, where pictures come from, the random draws and the tools.
 #include "testsupport.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack for each package it makes: the zip and the installer are named apart.
 if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-setup-x64)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time: puts beside the program the libraries it and its Qt plugins load from the
 # Qt and compiler folders (the rest comes with Windows), found in their import tables.
 # In: program, plugins, folders (where to look), objdump, strip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the bracket file reader and writer. The first byte picks the lines' holder kinds (one
 // of the four boards' files, or a pattern taken from the next bytes); the rest is read as a file,
 // and cut at NUL bytes into names that must come back unchanged through write and read.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A short fuzz run with a fixed seed, as part of the test suite: run-short.sh <fuzzer> <runs>
 # New inputs go to a scratch folder; the seed corpus in the repository is only read. A failing
 # input is kept where FUZZ_ARTIFACTS points (default: thrown away with the scratch folder).

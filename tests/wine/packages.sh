@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the Windows packages in build-windows on Wine's desktop (run under Xvfb, with a fresh
 # WINEPREFIX): installs silently, starts the installed program from another folder, uninstalls
 # and finds nothing left; then starts the program from the zip unpacked into a folder whose name
