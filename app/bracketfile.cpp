@@ -144,6 +144,49 @@ std::optional<QString> literalText(const QString &inner)
 
 constexpr qint64 ChunkSize = 64 * 1024;
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
+
+// Notepad and Excel save "Unicode" text as UTF-16 behind a byte-order mark.
+std::optional<QStringDecoder::Encoding> utf16Of(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+// UTF-16 read a chunk at a time into UTF-8, which the reader reads: a character cut by the end of
+// a chunk waits for the rest of it.
+class Utf16ToUtf8
+{
+public:
+    explicit Utf16ToUtf8(QStringDecoder::Encoding encoding)
+        : m_bigEndian(encoding == QStringDecoder::Utf16BE)
+    { }
+
+    QByteArray next(QByteArrayView bytes, bool last)
+    {
+        const QByteArray raw = m_rest + bytes;
+        qsizetype units = raw.size() / 2;
+        if (!last && units > 0 && QChar::isHighSurrogate(unit(raw, units - 1)))
+            --units;
+        QString text(units, Qt::Uninitialized);
+        for (qsizetype i = 0; i < units; ++i)
+            text[i] = QChar(unit(raw, i));
+        m_rest = raw.mid(units * 2);
+        return text.toUtf8();
+    }
+
+private:
+    char16_t unit(const QByteArray &raw, qsizetype i) const
+    {
+        const auto first = uchar(raw[2 * i]), second = uchar(raw[2 * i + 1]);
+        return m_bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first);
+    }
+
+    bool m_bigEndian;
+    QByteArray m_rest;
+};
 // No character takes more than four bytes in either encoding a file may be in.
 constexpr qint64 MaxValueBytes = 4 * qint64(MaxValueLength);
 
@@ -189,6 +232,7 @@ private:
     bool fail(Kind kind);
 
     QIODevice &m_device;
+    std::optional<Utf16ToUtf8> m_utf16; // a file saved as "Unicode"
     QByteArray m_buffer; // the unread rest of the current chunk starts at m_pos
     qsizetype m_pos = 0;
     bool m_deviceDone = false;
@@ -218,16 +262,22 @@ bool Reader::readChunk()
     m_buffer.resize(kept + std::max<qint64>(got, 0));
     m_deviceDone = got <= 0;
     if (got < 0)
-        fail(Kind::Unreadable);
-    return got > 0;
+        return fail(Kind::Unreadable);
+    if (m_utf16)
+        m_buffer = m_buffer.left(kept)
+                + m_utf16->next(QByteArrayView(m_buffer).sliced(kept), m_deviceDone);
+    // A chunk of UTF-16 may end inside a character and bring no byte yet.
+    return !m_deviceDone || m_buffer.size() > kept;
 }
 
 int Reader::peek()
 {
     if (m_error)
         return Stopped;
-    if (m_pos == m_buffer.size() && !readChunk())
-        return m_error ? Stopped : NoByte;
+    while (m_pos == m_buffer.size()) {
+        if (!readChunk())
+            return m_error ? Stopped : NoByte;
+    }
     const char byte = m_buffer.at(m_pos);
     if (byte == '\0') {
         fail(Kind::NotText);
@@ -267,6 +317,11 @@ bool Reader::start()
     while (m_buffer.size() < 3 && readChunk()) { }
     if (m_buffer.startsWith(Utf8Bom))
         m_pos = 3;
+    if (const std::optional<QStringDecoder::Encoding> utf16 = utf16Of(m_buffer)) {
+        // The rest goes through the same converter, chunk by chunk.
+        m_utf16.emplace(*utf16);
+        m_buffer = m_utf16->next(QByteArrayView(m_buffer).sliced(2), m_deviceDone);
+    }
     const int first = peek();
     return first == NoByte ? fail(Kind::Empty) : first != Stopped;
 }
@@ -464,6 +519,15 @@ bool canStore(const QString &text)
 QString decode(const QByteArray &bytes)
 {
     return decodeValue(bytes);
+}
+
+QString decodeText(const QByteArray &bytes)
+{
+    if (const std::optional<QStringDecoder::Encoding> utf16 = utf16Of(bytes)) {
+        QStringDecoder decoder(*utf16, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(bytes).sliced(2));
+    }
+    return decodeValue(bytes.startsWith(Utf8Bom) ? bytes.mid(3) : bytes);
 }
 
 QString typedText(const QString &value)

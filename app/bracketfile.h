@@ -12,7 +12,8 @@ class QIODevice;
 
 // The bracket file: one line per slot of a board's slot list, each ended by CR LF. Names are
 // written plain when they read back unchanged, and in double quotes (a quote inside doubled)
-// otherwise. Files written by earlier versions of the program, with every name plain, still load.
+// otherwise. Files written by earlier versions of the program, with every name plain, still load,
+// and so do files saved as UTF-16 ("Unicode" in Notepad or Excel).
 namespace BracketFile {
 
 // How a line is read back. A text line keeps its value as read; a typed line turns a value that
@@ -63,6 +64,10 @@ bool canStore(const QString &text);
 // Text from bytes as the file's values are read: UTF-8 when the bytes are valid UTF-8, otherwise
 // Windows-1252. A byte-order mark is the caller's to skip.
 QString decode(const QByteArray &bytes);
+
+// A whole text file as the reader reads one: UTF-16 behind its byte-order mark, otherwise UTF-8
+// (a byte-order mark skipped) when valid, otherwise Windows-1252.
+QString decodeText(const QByteArray &bytes);
 
 // The text an unquoted value of a typed line comes back as.
 QString typedText(const QString &value);

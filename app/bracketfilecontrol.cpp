@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using BracketFile::ReadError;
 
@@ -42,10 +41,7 @@ QString BracketFileControl::startPath() const
 {
     if (!m_lastFile.isEmpty())
         return m_lastFile;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        return documents;
-    return QDir::homePath();
+    return Folders::orHome(m_window->shell().folders().documents);
 }
 
 void BracketFileControl::warn(const QString &text) const
@@ -87,8 +83,15 @@ bool BracketFileControl::loadFile(const QString &path)
 {
     // A file dropped on the board is offered by the next dialog, as a chosen one is.
     m_lastFile = path;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         warn(tr("\"%1\" is a folder, not a bracket file.\n%2").arg(shown(path), unchanged()));
+        return false;
+    }
+    // A pipe would keep the program waiting for a writer, a device could be read without end.
+    if (info.exists() && !info.isFile()) {
+        warn(tr("\"%1\" is not a file that can be loaded: it is a device, a pipe or a socket.\n%2")
+                     .arg(shown(path), unchanged()));
         return false;
     }
     QFile file(path);
@@ -108,9 +111,11 @@ bool BracketFileControl::loadFile(const QString &path)
     return true;
 }
 
+// The path goes in with the other values in one step: a path such as "Card %1.txt" must show as
+// it is.
 void BracketFileControl::reportReadError(const QString &path, const ReadError &error) const
 {
-    const QString file = shown(path);
+    const QString file = shown(path), line = QString::number(error.line);
     QString text;
     switch (error.kind) {
     case ReadError::Kind::Empty:
@@ -118,23 +123,18 @@ void BracketFileControl::reportReadError(const QString &path, const ReadError &e
         break;
     case ReadError::Kind::TooFewValues:
         text = tr("\"%1\" holds %2 of the %3 names this board needs.")
-                       .arg(file)
-                       .arg(error.valuesFound)
-                       .arg(error.valuesNeeded);
+                       .arg(file, QString::number(error.valuesFound),
+                            QString::number(error.valuesNeeded));
         break;
     case ReadError::Kind::ValueTooLong:
         text = tr("\"%1\" is not a bracket file: line %2 is longer than %3 characters.")
-                       .arg(file)
-                       .arg(error.line)
-                       .arg(QLocale().toString(BracketFile::MaxValueLength));
+                       .arg(file, line, QLocale().toString(BracketFile::MaxValueLength));
         break;
     case ReadError::Kind::NotText:
-        text = tr("\"%1\" is not a text file (line %2 holds a NUL byte).")
-                       .arg(file)
-                       .arg(error.line);
+        text = tr("\"%1\" is not a text file (line %2 holds a NUL byte).").arg(file, line);
         break;
     case ReadError::Kind::Unreadable:
-        text = tr("Could not read \"%1\" past line %2.").arg(file).arg(error.line);
+        text = tr("Could not read \"%1\" past line %2.").arg(file, line);
         break;
     }
     warn(text + QLatin1Char('\n') + unchanged());

@@ -8,9 +8,10 @@
 #include <QPrintDialog>
 #include <QToolTip>
 
-QString SystemDialogs::saveFileName(QWidget *parent, const QString &start, const QString &filter)
+QString SystemDialogs::saveFileName(QWidget *parent, const QString &start, const QString &filter,
+                                    QString *chosenFilter)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), start, filter);
+    return QFileDialog::getSaveFileName(parent, QString(), start, filter, chosenFilter);
 }
 
 QString SystemDialogs::openFileName(QWidget *parent, const QString &start, const QString &filter)
@@ -26,6 +27,11 @@ void SystemDialogs::warn(QWidget *parent, const QString &title, const QString &t
 void SystemDialogs::inform(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::information(parent, title, text);
+}
+
+bool SystemDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text) == QMessageBox::Yes;
 }
 
 bool SystemDialogs::choosePrinter(QWidget *parent, QPrinter &printer)

@@ -17,12 +17,17 @@ public:
     virtual ~Dialogs() = default;
 
     // Each returns the file the user chose, or an empty text when the user cancelled.
-    // The save dialog asks before it replaces an existing file.
-    virtual QString saveFileName(QWidget *parent, const QString &start, const QString &filter) = 0;
+    // The save dialog asks before it replaces an existing file. Given chosenFilter, the dialog
+    // starts on that file type and leaves there the one the user chose.
+    virtual QString saveFileName(QWidget *parent, const QString &start, const QString &filter,
+                                 QString *chosenFilter = nullptr)
+            = 0;
     virtual QString openFileName(QWidget *parent, const QString &start, const QString &filter) = 0;
 
     virtual void warn(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Asks a yes-or-no question; true on yes.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &text) = 0;
 
     // Lets the user choose a printer (or a PDF file) for the printer given; false on cancel.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
@@ -42,10 +47,12 @@ public:
 class SystemDialogs : public Dialogs
 {
 public:
-    QString saveFileName(QWidget *parent, const QString &start, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &start, const QString &filter,
+                         QString *chosenFilter) override;
     QString openFileName(QWidget *parent, const QString &start, const QString &filter) override;
     void warn(QWidget *parent, const QString &title, const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -52,7 +53,9 @@ int main(int argc, char *argv[])
 
     SystemDialogs dialogs;
     Shell shell(dialogs, {installedDataFolder()});
-    shell.setJournalFolder(Journal::folder(QCoreApplication::arguments()));
+    shell.setFolders({QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                      QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                      Journal::folder(QCoreApplication::arguments())});
     registerWindows(shell);
     QObject::connect(&shell.windows(), &WindowRegistry::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

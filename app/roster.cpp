@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -20,6 +21,12 @@ QString tr(const char *text)
 std::optional<QByteArray> readBytes(const QString &path, QString &problem)
 {
     const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    // A pipe or a device would be waited on, or read without end.
+    if (info.exists() && !info.isFile()) {
+        problem = tr("\"%1\" is not a file that can be read as a roster.").arg(shown);
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
@@ -31,8 +38,6 @@ std::optional<QByteArray> readBytes(const QString &path, QString &problem)
         problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
     else if (bytes.size() > Roster::MaxBytes)
         problem = tr("\"%1\" is larger than 1 MB, too large for a roster of names.").arg(shown);
-    else if (bytes.contains('\0'))
-        problem = tr("\"%1\" is not a text file. A roster holds one name a line.").arg(shown);
     if (!problem.isEmpty())
         return std::nullopt;
     return bytes;
@@ -40,10 +45,11 @@ std::optional<QByteArray> readBytes(const QString &path, QString &problem)
 
 } // namespace
 
-QStringList Roster::namesIn(const QByteArray &bytes)
+std::optional<QStringList> Roster::namesIn(const QByteArray &bytes)
 {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    const QString text = BracketFile::decode(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
+    const QString text = BracketFile::decodeText(bytes);
+    if (text.contains(QChar(0)))
+        return std::nullopt;
     QStringList names;
     // CR LF, LF and CR all end a line; the empty line between CR and LF is skipped as blank.
     qsizetype start = 0;
@@ -51,26 +57,27 @@ QStringList Roster::namesIn(const QByteArray &bytes)
         if (i < text.size() && text.at(i) != u'\n' && text.at(i) != u'\r')
             continue;
         const QStringView name = QStringView(text).sliced(start, i - start).trimmed();
-        if (!name.isEmpty() && !name.startsWith(u'#'))
+        if (!name.isEmpty())
             names << name.toString();
         start = i + 1;
     }
     return names;
 }
 
-std::optional<QStringList> Roster::choose(QWidget *parent, Dialogs &dialogs)
+std::optional<QStringList> Roster::choose(QWidget *parent, Dialogs &dialogs, const QString &start)
 {
-    const QString path
-            = dialogs.openFileName(parent, QString(), tr("Rosters (*.txt);;All Files (*)"));
+    const QString path = dialogs.openFileName(parent, start, tr("Rosters (*.txt);;All Files (*)"));
     if (path.isEmpty())
         return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(path);
     QString problem;
-    const std::optional<QByteArray> bytes = readBytes(path, problem);
-    QStringList names;
-    if (bytes) {
+    std::optional<QStringList> names;
+    if (const std::optional<QByteArray> bytes = readBytes(path, problem)) {
         names = namesIn(*bytes);
-        if (names.isEmpty())
-            problem = tr("The roster \"%1\" holds no names.").arg(QDir::toNativeSeparators(path));
+        if (!names)
+            problem = tr("\"%1\" is not a text file. A roster holds one name a line.").arg(shown);
+        else if (names->isEmpty())
+            problem = tr("The roster \"%1\" holds no names.").arg(shown);
     }
     if (!problem.isEmpty()) {
         dialogs.warn(parent, parent->windowTitle(), problem);

@@ -10,18 +10,20 @@ class Dialogs;
 class QWidget;
 
 // A roster file: a booker's list of names, one a line, that a board's draw or Random Winners
-// takes its names from. Blank lines and lines whose first non-blank character is # are skipped,
-// and the spaces around a name dropped. It is decoded as a bracket file is: UTF-8 when valid,
-// otherwise Windows-1252, a byte-order mark skipped, any line ends.
+// takes its names from. Every line that is not blank is a name ("#DIY" and "#1 Contender" are
+// names too), without the spaces around it. It is decoded as a bracket file is: UTF-16 behind a
+// byte-order mark, UTF-8 when valid, otherwise Windows-1252, with any line ends.
 namespace Roster {
 
 // Larger files are not rosters: a mistaken choice, such as a video, is not read in whole.
 constexpr qint64 MaxBytes = 1024 * 1024;
 
-QStringList namesIn(const QByteArray &bytes);
+// The names, or nothing when the bytes are no text (they hold a NUL character).
+std::optional<QStringList> namesIn(const QByteArray &bytes);
 
-// Asks for a roster file and reads its names. Nothing when the user cancels, or when the file
-// cannot be read, is not text, is too large or holds no names: the user is told which.
-std::optional<QStringList> choose(QWidget *parent, Dialogs &dialogs);
+// Asks for a roster file, starting in the folder given, and reads its names. Nothing when the
+// user cancels, or when the file cannot be read, is not a text file, is too large or holds no
+// names: the user is told which.
+std::optional<QStringList> choose(QWidget *parent, Dialogs &dialogs, const QString &start);
 
 } // namespace Roster

@@ -38,10 +38,18 @@ class FileAnswer : public Dialogs
 {
 public:
     QString file;
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return file; }
+    QString saveFileName(QWidget *, const QString &, const QString &, QString *) override
+    {
+        return file;
+    }
     QString openFileName(QWidget *, const QString &, const QString &) override { return file; }
     void warn(QWidget *, const QString &, const QString &text) override { fail(text); }
     void inform(QWidget *, const QString &, const QString &text) override { fail(text); }
+    bool confirm(QWidget *, const QString &, const QString &text) override
+    {
+        fail(text);
+        return false;
+    }
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     void notice(QWidget *, const QString &text) override { fail(text); }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,

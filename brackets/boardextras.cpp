@@ -19,24 +19,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QUndoStack>
 
 #include <algorithm>
 
 namespace {
-
-QList<QWidget *> everyWidget(const BoardWindow &board)
-{
-    QList<QWidget *> widgets;
-    for (const Form::Row &row : board.table().widgets)
-        widgets << board.widget(row.name);
-    return widgets;
-}
 
 QList<QLineEdit *> entrySlots(const BoardWindow &board)
 {
@@ -68,38 +60,26 @@ QString bracketFileIn(const QMimeData *mime)
 
 } // namespace
 
-BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files)
+BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files, Drawing::Memory &drawMemory)
     : QObject(board)
     , m_board(board)
     , m_files(files)
-    , m_history(new BoardHistory(this, everyWidget(*board)))
+    , m_drawMemory(drawMemory)
     , m_leftOutOfPicture(fileAndNavigationButtons(*board))
 {
-    // The board's last bracket, kept on disk; every change of the board arms its next write.
+    // The board's last brackets, kept on disk; every change of the board arms its next write.
     if (const QString folder = board->shell().journalFolder(); !folder.isEmpty()) {
-        m_journal
-                = new BoardJournal(board, folder, [this](const QString &what, const auto &change) {
-                      record(what, change);
-                  });
-        connect(m_history->stack(), &QUndoStack::indexChanged, m_journal, &BoardJournal::changed);
+        m_journal = new BoardJournal(board, folder);
+        connect(board->history().stack(), &QUndoStack::indexChanged, m_journal,
+                &BoardJournal::changed);
     }
     addMenuEntries();
-    new PasteNames(
-            board, board->shell().dialogs(), entrySlots(*board),
-            [this](const std::function<void()> &paste) { record(tr("Paste Names"), paste); });
+    new PasteNames(board, board->shell().dialogs(), entrySlots(*board),
+                   [board](const std::function<void()> &paste) {
+                       board->record(tr("Paste Names"), paste);
+                   });
     acceptDrops();
     m_results = new BoardResults(board);
-}
-
-void BoardExtras::record(const QString &what, const std::function<void()> &change)
-{
-    m_history->record(what, change);
-}
-
-void BoardExtras::unloading()
-{
-    if (m_journal)
-        m_journal->unloading();
 }
 
 void BoardExtras::addMenuEntries()
@@ -124,7 +104,7 @@ void BoardExtras::addMenuEntries()
 
     // While an entry slot has the focus these keys undo its typing: a text box claims its
     // platform's undo and redo keys before the window's shortcuts see them.
-    QUndoStack *stack = m_history->stack();
+    QUndoStack *stack = m_board->history().stack();
     add(stack->createUndoAction(m_board, tr("Undo")), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     add(stack->createRedoAction(m_board, tr("Redo")),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -135,7 +115,7 @@ void BoardExtras::addMenuEntries()
     entry(tr("Load..."), {QKeySequence(Qt::CTRL | Qt::Key_O)},
           [this, &table] { clickButton(table.loadButton); });
     if (m_journal)
-        add(m_journal->restoreAction(), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)});
+        window->addAction(m_journal->restoreMenu()->menuAction());
     separator();
     entry(tr("Save Picture..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
           [this] { savePicture(); });
@@ -145,11 +125,12 @@ void BoardExtras::addMenuEntries()
     // Drawing a field: a new tournament's names into the entry slots, and byes decided.
     separator();
     entry(tr("Draw the Field..."), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] {
-        if (const std::function<void()> draw = FieldDraw::ask(*m_board))
-            record(tr("Draw the Field"), draw);
+        if (const std::function<void()> draw = FieldDraw::ask(*m_board, m_drawMemory))
+            m_board->record(tr("Draw the Field"), draw);
     });
-    entry(tr("Advance Byes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)},
-          [this] { record(tr("Advance Byes"), [this] { FieldDraw::advanceByes(*m_board); }); });
+    entry(tr("Advance Byes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)}, [this] {
+        m_board->record(tr("Advance Byes"), [this] { FieldDraw::advanceByes(*m_board); });
+    });
     // A right click anywhere but in an entry slot opens these entries.
     m_board->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -188,7 +169,8 @@ bool BoardExtras::eventFilter(QObject *, QEvent *event)
         // Loaded once the drop is over: a message about the file must not hold up the program
         // the file was dragged from.
         QMetaObject::invokeMethod(
-                this, [this, path] { record(tr("Load"), [&] { m_files->loadFile(path); }); },
+                this,
+                [this, path] { m_board->record(tr("Load"), [&] { m_files->loadFile(path); }); },
                 Qt::QueuedConnection);
         return true;
     }
@@ -228,9 +210,7 @@ QString BoardExtras::pictureStart() const
 {
     if (!m_lastPicture.isEmpty())
         return m_lastPicture;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    const QString folder = Folders::orHome(m_board->shell().folders().pictures);
     return QDir(folder).filePath(m_board->windowTitle() + QStringLiteral(".png"));
 }
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "draw.h"
+
 #include <QImage>
 #include <QObject>
 
 #include <functional>
 
-class BoardHistory;
 class BoardResults;
 class BoardJournal;
 class BoardWindow;
@@ -22,10 +23,7 @@ class BoardExtras : public QObject
     Q_OBJECT
 
 public:
-    BoardExtras(BoardWindow *board, BracketFileControl *files);
-
-    // Runs a click's change as one step of the board's undo history.
-    void record(const QString &what, const std::function<void()> &change);
+    BoardExtras(BoardWindow *board, BracketFileControl *files, Drawing::Memory &drawMemory);
 
     // The board as the user sees it, without its row of file and navigation buttons, at the
     // screen's pixel density; the event's name in a band above it once the event has one.
@@ -34,9 +32,6 @@ public:
     void savePicture();
     void copyPicture();
     void print();
-
-    // The board is about to be unloaded, with all its widgets still there.
-    void unloading();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,7 +46,7 @@ private:
 
     BoardWindow *m_board;
     BracketFileControl *m_files;
-    BoardHistory *m_history;
+    Drawing::Memory &m_drawMemory;
     BoardResults *m_results = nullptr; // the results in words, and the event's heading band
     BoardJournal *m_journal = nullptr; // while the journal is on
     QList<QWidget *> m_leftOutOfPicture;

@@ -1,116 +1,96 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardjournal.h"
 
-#include "boardwindow.h"
-#include "safesave.h"
+#include "matchgraph.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
-#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
 #include <QTimer>
-
-#include <utility>
 
 namespace {
 
-// A journal is a bracket file and a few lines; anything far larger is not one.
-constexpr qint64 LargestJournal = 64 * 1024 * 1024;
 constexpr int WriteDelayMs = 500;
+const QKeySequence RestoreNewest(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
 
 } // namespace
 
-BoardJournal::BoardJournal(BoardWindow *board, const QString &folder, Recorder record)
+BoardJournal::BoardJournal(BoardWindow *board, const QString &folder)
     : QObject(board)
     , m_board(board)
-    , m_record(std::move(record))
     , m_folder(folder)
     , m_timer(new QTimer(this))
-    , m_restore(new QAction(board))
+    , m_menu(new QMenu(tr("Restore Bracket"), board))
 {
     const Board::Table &table = board->table();
     m_layout.board = QString::fromLatin1(table.id);
+    m_ownPath = Journal::newPath(folder, m_layout.board);
     for (const Board::Line &line : table.slotList) {
         m_layout.slots << QString::fromLatin1(line.slot);
         m_layout.holders << line.holder;
     }
-    for (const Form::Row &row : table.widgets) {
-        QWidget *widget = board->widget(row.name);
-        m_widgets << widget;
-        m_opened << look(widget);
+    for (const char *entry : Board::entrySlots(table))
+        m_entrySlots.append({QString::fromLatin1(entry), Board::openingText(table, entry)});
+    for (QWidget *widget : board->tableWidgets()) {
         m_listed << m_layout.slots.contains(widget->objectName());
-        auto *entry = qobject_cast<QLineEdit *>(widget);
-        if (!entry)
-            continue;
         // Typing changes no undo step, so the text boxes tell of it themselves.
-        connect(entry, &QLineEdit::textChanged, this, &BoardJournal::changed);
-        if (m_listed.last())
-            m_entrySlots << entry->objectName();
+        if (auto *entry = qobject_cast<QLineEdit *>(widget))
+            connect(entry, &QLineEdit::textChanged, this, &BoardJournal::changed);
     }
     m_writer.setMaxThreadCount(1); // one at a time, so they land in the order they were made
 
     m_timer->setObjectName(QStringLiteral("journalTimer"));
     m_timer->setSingleShot(true);
     m_timer->setInterval(WriteDelayMs);
-    connect(m_timer, &QTimer::timeout, this, &BoardJournal::write);
-    connect(m_restore, &QAction::triggered, this, &BoardJournal::restore);
-    m_restore->setText(tr("Restore Last Bracket"));
-    m_restore->setEnabled(false);
-    // A turn of the event loop after the extras are made, so that opening costs no more.
-    QTimer::singleShot(0, this, &BoardJournal::readLast);
-    // The entry's title says when the journal was left, and that changes with the clock.
+    connect(m_timer, &QTimer::timeout, this, &BoardJournal::writeNow);
+    connect(board, &BoardWindow::unloading, this, [this] {
+        if (m_changed)
+            writeNow();
+    });
+    m_menu->setObjectName(QStringLiteral("restoreBracket"));
+    connect(m_menu, &QMenu::aboutToShow, this, &BoardJournal::refresh);
+    auto *newest = new QShortcut(RestoreNewest, board);
+    connect(newest, &QShortcut::activated, this, &BoardJournal::restoreNewest);
+    // A turn of the event loop after the board's extras are made, so that opening costs no more.
+    QTimer::singleShot(0, this, &BoardJournal::refresh);
+    // The entries say when each bracket was left, and that changes with the clock.
     board->installEventFilter(this);
 }
 
-BoardJournal::Look BoardJournal::look(QWidget *widget)
-{
-    Look look;
-    if (Slot::isSlot(widget))
-        look.text = Slot(widget).text();
-    look.hidden = widget->isHidden();
-    // The size the board gave the label, not the smaller one a long name is shown in.
-    if (auto *label = qobject_cast<const Form::Label *>(widget))
-        look.points = label->specifiedFont().pointSizeF();
-    return look;
-}
-
-Journal::State BoardJournal::state() const
+Journal::State BoardJournal::stateOf(const BoardLooks &looks) const
 {
     Journal::State state;
-    for (qsizetype i = 0; i < m_widgets.size(); ++i) {
-        const QString name = m_widgets[i]->objectName();
-        const Look now = look(m_widgets[i]);
-        const Look &opened = m_opened[i];
-        if (m_listed[i] || now.text != opened.text)
-            state.texts.insert(name, now.text);
-        if (now.hidden != opened.hidden)
-            state.hidden.insert(name, now.hidden);
-        if (now.points != opened.points)
-            state.points.insert(name, now.points);
+    const BoardLooks &opened = m_board->openingLooks();
+    const QList<QWidget *> &widgets = m_board->tableWidgets();
+    for (size_t i = 0; i < looks.size(); ++i) {
+        const QString name = widgets[qsizetype(i)]->objectName();
+        if (m_listed[qsizetype(i)] || looks[i].text != opened[i].text)
+            state.texts.insert(name, looks[i].text);
+        if (looks[i].hidden != opened[i].hidden)
+            state.hidden.insert(name, looks[i].hidden);
+        if (looks[i].points != opened[i].points)
+            state.points.insert(name, looks[i].points);
     }
     return state;
 }
 
-void BoardJournal::readLast()
+// What the journal does not name stays as the board opened.
+BoardLooks BoardJournal::looksOf(const Journal::State &state) const
 {
-    if (std::exchange(m_read, true))
-        return;
-    readFile();
-    refresh();
-}
-
-void BoardJournal::readFile()
-{
-    QFile file(Journal::path(m_folder, m_layout.board));
-    if (!file.exists())
-        return;
-    if (file.size() > LargestJournal || !file.open(QIODevice::ReadOnly)) {
-        m_last.problem = Journal::Problem::Damaged;
-        return;
+    BoardLooks looks = m_board->openingLooks();
+    const QList<QWidget *> &widgets = m_board->tableWidgets();
+    for (size_t i = 0; i < looks.size(); ++i) {
+        const QString name = widgets[qsizetype(i)]->objectName();
+        if (Slot::isSlot(widgets[qsizetype(i)]))
+            looks[i].text = state.texts.value(name, looks[i].text);
+        looks[i].hidden = state.hidden.value(name, looks[i].hidden);
+        if (looks[i].points)
+            looks[i].points = state.points.value(name, looks[i].points);
     }
-    m_last = Journal::read(file.readAll(), m_layout);
+    return looks;
 }
 
 void BoardJournal::changed()
@@ -119,34 +99,21 @@ void BoardJournal::changed()
     // Not restarted by later changes: a steady stream of them is still written twice a second.
     if (!m_timer->isActive())
         m_timer->start();
-    if (m_last.entry && !m_restore->isEnabled())
-        m_restore->setEnabled(true); // exactly, whether it equals the board, when the menu opens
 }
 
-// The write is still done on the writer's thread: its pool waits for it as the board goes.
-void BoardJournal::unloading()
+// The write is done on the writer's thread: its pool waits for it as the board goes.
+void BoardJournal::writeNow()
 {
-    if (!m_changed)
-        return;
     m_timer->stop();
-    write();
-}
-
-void BoardJournal::write()
-{
-    readLast(); // before it is written over
-    QByteArray bytes = Journal::write(m_layout, {state(), QDateTime::currentDateTimeUtc()});
-    m_writer.start([this, bytes = std::move(bytes)] { save(bytes); });
-}
-
-// On the writer's thread: it reads nothing of the board's that changes.
-void BoardJournal::save(const QByteArray &bytes)
-{
-    QString error;
-    if (!QDir().mkpath(m_folder))
-        warnOnce(tr("the folder cannot be made"));
-    else if (!SafeSave::write(Journal::path(m_folder, m_layout.board), bytes, error))
-        warnOnce(error);
+    const BoardLooks looks = m_board->looks();
+    std::optional<Journal::Entry> entry;
+    if (looks != m_board->openingLooks())
+        entry = Journal::Entry {stateOf(looks), QDateTime::currentDateTimeUtc()};
+    m_writer.start([this, entry] {
+        QString error;
+        if (!Journal::keep(m_folder, m_ownPath, m_layout, entry, error))
+            warnOnce(error);
+    });
 }
 
 // The board goes on without its journal; a line on every write would drown the terminal. The
@@ -164,58 +131,65 @@ void BoardJournal::warnOnce(const QString &error)
             Qt::QueuedConnection);
 }
 
-void BoardJournal::restore()
-{
-    if (!m_last.entry)
-        return;
-    const Journal::State target = m_last.entry->state;
-    m_record(tr("Restore Last Bracket"), [this, &target] { apply(target); });
-    refresh();
-}
-
-// What the journal does not name stays as the board opened.
-void BoardJournal::apply(const Journal::State &target)
-{
-    for (qsizetype i = 0; i < m_widgets.size(); ++i) {
-        QWidget *widget = m_widgets[i];
-        const QString name = widget->objectName();
-        const Look &opened = m_opened[i];
-        const Look now = look(widget);
-        // The size first: a label that fits its caption fits it again at its new size.
-        const qreal points = target.points.value(name, opened.points);
-        if (auto *label = qobject_cast<Form::Label *>(widget); label && points != now.points) {
-            QFont font = label->specifiedFont();
-            font.setPointSizeF(points);
-            label->setFont(font);
-        }
-        const QString text = target.texts.value(name, opened.text);
-        if (Slot::isSlot(widget) && text != now.text)
-            Slot(widget).setText(text);
-        const bool hidden = target.hidden.value(name, opened.hidden);
-        if (hidden != now.hidden)
-            widget->setHidden(hidden);
-    }
-}
-
+// Reads the kept brackets again and lists them, newest first; the one Ctrl+Shift+T restores,
+// the newest that differs from the board, shows the key.
 void BoardJournal::refresh()
 {
-    QString title = tr("Restore Last Bracket");
-    if (m_last.entry)
-        title += QStringLiteral(" (%1)").arg(Journal::whenLeft(
-                m_last.entry->left, names(m_last.entry->state), QDateTime::currentDateTime()));
-    else if (m_last.problem == Journal::Problem::Damaged)
-        title += tr(" (the saved bracket is damaged)");
-    else if (m_last.problem == Journal::Problem::OtherLayout)
-        title += tr(" (the saved bracket is from another version)");
-    m_restore->setText(title);
-    m_restore->setEnabled(m_last.entry && m_last.entry->state != state());
+    m_kept = Journal::kept(m_folder, m_layout);
+    m_kept.removeIf([this](const Journal::Kept &kept) { return kept.path == m_ownPath; });
+    m_menu->clear();
+    const Journal::State now = stateOf(m_board->looks());
+    bool newestFound = false;
+    for (const Journal::Kept &kept : std::as_const(m_kept))
+        addEntry(kept, now, newestFound);
+    if (m_kept.isEmpty())
+        m_menu->addAction(tr("No brackets kept yet"))->setEnabled(false);
+}
+
+void BoardJournal::addEntry(const Journal::Kept &kept, const Journal::State &now, bool &newestFound)
+{
+    const QDateTime clock = QDateTime::currentDateTime();
+    QAction *item = nullptr;
+    if (kept.read.entry) {
+        const Journal::State state = kept.read.entry->state;
+        item = m_menu->addAction(Journal::whenLeft(kept.when, names(state), clock));
+        connect(item, &QAction::triggered, this, [this, state] { restore(state); });
+        item->setEnabled(state != now);
+    } else {
+        const bool damaged = kept.read.problem == Journal::Problem::Damaged;
+        item = m_menu->addAction(damaged ? tr("A damaged bracket")
+                                         : tr("A bracket from another version"));
+        item->setEnabled(false);
+    }
+    // The key is shown beside the entry it restores; a shortcut of the entry's own would make
+    // the board's key ambiguous.
+    if (item->isEnabled() && !std::exchange(newestFound, true))
+        item->setText(item->text() + QLatin1Char('\t')
+                      + RestoreNewest.toString(QKeySequence::NativeText));
+}
+
+void BoardJournal::restore(const Journal::State &state)
+{
+    const BoardLooks looks = looksOf(state);
+    m_board->record(tr("Restore Bracket"), [this, &looks] { m_board->showLooks(looks); });
+}
+
+void BoardJournal::restoreNewest()
+{
+    refresh();
+    const Journal::State now = stateOf(m_board->looks());
+    for (const Journal::Kept &kept : std::as_const(m_kept)) {
+        if (kept.read.entry && kept.read.entry->state != now)
+            return restore(kept.read.entry->state);
+    }
 }
 
 int BoardJournal::names(const Journal::State &state) const
 {
-    return int(std::count_if(
-            m_entrySlots.cbegin(), m_entrySlots.cend(),
-            [&state](const QString &slot) { return !state.texts.value(slot).isEmpty(); }));
+    return int(
+            std::count_if(m_entrySlots.cbegin(), m_entrySlots.cend(), [&state](const auto &slot) {
+                return Board::holdsName(state.texts.value(slot.first), slot.second);
+            }));
 }
 
 bool BoardJournal::eventFilter(QObject *watched, QEvent *event)

@@ -1,74 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boardwindow.h"
 #include "journal.h"
 
 #include <QObject>
 #include <QThreadPool>
 
 #include <atomic>
-#include <functional>
 
-class BoardWindow;
-class QAction;
+class QMenu;
 class QTimer;
 
-// A board's journal on disk while the board is open, and the entry that brings back the journal
-// the board found when it opened. Changes arm a timer, so a click costs next to nothing: the board
-// is written at most once per half second, and at once when it is unloaded, unless nothing on it
-// changed since it opened, which leaves the last bracket as it was. A safe save waits for the
-// disk (10 to 30 ms is common), so the files are written on a thread of the journal's own.
+// A board's journal on disk while the board is open, and the Restore Bracket menu that brings
+// back the brackets kept before. Each opening of the board that changes it keeps its bracket in
+// a file of its own. Changes arm a timer, so a click costs next to nothing: the bracket is
+// written at most once per half second, and at once when the board is unloaded. A safe save waits
+// for the disk (10 to 30 ms is common), so the files are written on a thread of the journal's own.
 class BoardJournal : public QObject
 {
     Q_OBJECT
 
 public:
-    // Runs a change as one step of the board's undo history.
-    using Recorder = std::function<void(const QString &, const std::function<void()> &)>;
+    BoardJournal(BoardWindow *board, const QString &folder);
 
-    BoardJournal(BoardWindow *board, const QString &folder, Recorder record);
-
-    QAction *restoreAction() const { return m_restore; }
+    QMenu *restoreMenu() const { return m_menu; }
 
     // Something on the board changed.
     void changed();
-    // The board is about to be unloaded: its widgets are all still there.
-    void unloading();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Look
-    {
-        QString text;
-        bool hidden = false;
-        qreal points = 0;
-    };
-    static Look look(QWidget *widget);
-    Journal::State state() const;
-    void readLast();
-    void readFile();
-    void write();
-    void save(const QByteArray &bytes);
+    Journal::State stateOf(const BoardLooks &looks) const;
+    BoardLooks looksOf(const Journal::State &state) const;
+    void writeNow();
     void warnOnce(const QString &error);
-    void restore();
-    void apply(const Journal::State &target);
     void refresh();
+    void addEntry(const Journal::Kept &kept, const Journal::State &now, bool &newestFound);
+    void restore(const Journal::State &state);
+    void restoreNewest();
     int names(const Journal::State &state) const;
 
     BoardWindow *m_board;
-    Recorder m_record;
     QString m_folder;
+    QString m_ownPath; // this opening's bracket
     Journal::Layout m_layout;
-    QList<QWidget *> m_widgets; // every widget of the board's table
-    QList<Look> m_opened; // each as the board opened
-    QList<bool> m_listed; // whether each is in the slot list
-    QStringList m_entrySlots; // the names typed in: the slot list's text boxes
-    Journal::ReadResult m_last; // the journal as the board found it
+    QList<bool> m_listed; // whether each widget of the table is in the slot list
+    QList<std::pair<QString, QString>> m_entrySlots; // the names typed in, as each opened
+    QList<Journal::Kept> m_kept; // as last read, newest first, this opening's own left out
     QTimer *m_timer;
-    QAction *m_restore;
-    bool m_read = false;
+    QMenu *m_menu;
     bool m_changed = false;
     std::atomic_bool m_warned = false;
     QThreadPool m_writer; // last, so that it is gone, its writes done, before the rest

@@ -15,7 +15,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 using Results::Format;
 
@@ -83,11 +82,8 @@ void BoardResults::copy(Format format) const
 
 QString BoardResults::saveStart() const
 {
-    QString folder = m_lastFolder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    const QString folder = Folders::orHome(
+            m_lastFolder.isEmpty() ? m_board->shell().folders().documents : m_lastFolder);
     const QString name = m_eventName.isEmpty() ? m_board->windowTitle() : m_eventName;
     // A name fit for a file on any system: no separators or characters the file systems refuse.
     QString file = name;
@@ -98,11 +94,34 @@ QString BoardResults::saveStart() const
 
 void BoardResults::save()
 {
-    const QString path = m_board->shell().dialogs().saveFileName(
-            m_board, saveStart(),
-            tr("Web page (*.html);;Markdown (*.md);;BBCode (*.bbcode);;Plain text (*.txt)"));
+    Dialogs &dialogs = m_board->shell().dialogs();
+    const QString start = saveStart();
+    const QList<std::pair<Format, QString>> types {{Format::Html, tr("Web page")},
+                                                   {Format::Markdown, tr("Markdown")},
+                                                   {Format::BBCode, tr("BBCode")},
+                                                   {Format::PlainText, tr("Plain text")}};
+    QStringList filters;
+    QString chosen;
+    for (const auto &[format, type] : types) {
+        filters << QStringLiteral("%1 (*%2)").arg(type, Results::extensionOf(format));
+        if (format == Results::formatOf(start))
+            chosen = filters.last();
+    }
+    QString path
+            = dialogs.saveFileName(m_board, start, filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
+    // A name typed without an extension gets the chosen type's; the dialog asked about the name
+    // as typed, so the name with it is asked about here.
+    if (!Results::namesAFormat(path)) {
+        const qsizetype type = filters.indexOf(chosen);
+        path += Results::extensionOf(type < 0 ? Format::PlainText : types[type].first);
+        if (QFileInfo::exists(path)
+            && !dialogs.confirm(m_board, m_board->windowTitle(),
+                                tr("\"%1\" already exists.\nDo you want to replace it?")
+                                        .arg(QDir::toNativeSeparators(path))))
+            return;
+    }
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
     if (!SafeSave::write(path, Results::fileBytes(text(Results::formatOf(path))), error))

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardwindow.h"
 
-#include "boardextras.h"
-#include "bracketfilecontrol.h"
+#include "boardhistory.h"
 #include "matchgraph.h"
 #include "randomgenerator.h"
 #include "shell.h"
@@ -56,6 +55,17 @@ QString advanceName(const std::vector<Match> &matches, const Match &match, const
     return QStringLiteral("Advance %1 in %2").arg(from, title);
 }
 
+// A label's own size; what a long name is shown in follows from it.
+void setPoints(QWidget *widget, qreal points)
+{
+    auto *label = qobject_cast<Form::Label *>(widget);
+    if (!label)
+        return;
+    QFont font = label->specifiedFont();
+    font.setPointSizeF(points);
+    label->setFont(font);
+}
+
 } // namespace
 
 std::vector<Step> Board::clearing(const std::vector<Line> &slotList)
@@ -68,8 +78,13 @@ std::vector<Step> Board::clearing(const std::vector<Line> &slotList)
 }
 
 BoardWindow::BoardWindow(Shell &shell, const Table &table)
-    : FormWindow(shell, table.window, table.widgets), m_table(table)
+    : FormWindow(shell, table.window, table.widgets)
+    , m_table(table)
+    , m_history(new BoardHistory(*this))
 {
+    m_tableWidgets.reserve(qsizetype(table.widgets.size()));
+    for (const Form::Row &row : table.widgets)
+        m_tableWidgets << widget(row.name);
     wireMatches();
     wireActions();
     wirePicks();
@@ -78,14 +93,64 @@ BoardWindow::BoardWindow(Shell &shell, const Table &table)
     checkEveryButtonWired();
     checkFinals();
     giveSpokenNames();
+    m_opening = looks();
 }
 
 BoardWindow::~BoardWindow()
 {
     // Before the widgets go: the journal reads them.
-    if (m_extras)
-        m_extras->unloading();
+    Q_EMIT unloading();
     QAccessible::removeActivationObserver(this);
+}
+
+BoardLooks BoardWindow::looks() const
+{
+    BoardLooks looks;
+    looks.reserve(size_t(m_tableWidgets.size()));
+    for (QWidget *widget : m_tableWidgets) {
+        WidgetLook look;
+        if (Slot::isSlot(widget))
+            look.text = Slot(widget).text();
+        look.hidden = widget->isHidden();
+        if (auto *label = qobject_cast<const Form::Label *>(widget))
+            look.points = label->specifiedFont().pointSizeF();
+        looks.push_back(std::move(look));
+    }
+    return looks;
+}
+
+void BoardWindow::showLooks(const BoardLooks &to, const BoardLooks *from)
+{
+    const BoardLooks now = looks();
+    for (size_t i = 0; i < to.size(); ++i) {
+        QWidget *widget = m_tableWidgets[qsizetype(i)];
+        const WidgetLook &want = to[i], &was = from ? (*from)[i] : now[i];
+        // The size first: a label that fits its caption fits it again at its new size.
+        if (was.points != want.points && now[i].points != want.points)
+            setPoints(widget, want.points);
+        // Setting a text box's text clears its own typing history; only when it must.
+        if (was.text != want.text && now[i].text != want.text)
+            Slot(widget).setText(want.text);
+        if (was.hidden != want.hidden && now[i].hidden != want.hidden)
+            widget->setHidden(want.hidden);
+    }
+}
+
+void BoardWindow::record(const QString &what, const std::function<void()> &change)
+{
+    attachNow();
+    m_history->record(what, change);
+}
+
+void BoardWindow::attachLater(std::function<void(BoardWindow &)> attach)
+{
+    m_attach = std::move(attach);
+}
+
+void BoardWindow::attachNow()
+{
+    if (const auto attach = std::exchange(m_attach, {}))
+        attach(*this);
 }
 
 BoardWindow::Steps BoardWindow::compile(const std::vector<Step> &steps) const
@@ -103,6 +168,9 @@ BoardWindow::Steps BoardWindow::compile(const std::vector<Step> &steps) const
         if ((writesSlot && !Slot::isSlot(c.target)) || (c.source && !Slot::isSlot(c.source)))
             qFatal("%s: step on %s names a widget that holds no name", qPrintable(objectName()),
                    step.target);
+        if (step.op == Op::PointSize && !qobject_cast<Form::Label *>(c.target))
+            qFatal("%s: only a label's size can change, not %s's", qPrintable(objectName()),
+                   step.target);
         compiled.push_back(std::move(c));
     }
     return compiled;
@@ -117,26 +185,17 @@ void BoardWindow::connectButton(const char *name, std::function<void()> handler)
     connect(button, &QAbstractButton::clicked, this, std::move(handler));
 }
 
-// Every click that can change the board is one step of its undo history, named for the user.
 void BoardWindow::paintEvent(QPaintEvent *event)
 {
     FormWindow::paintEvent(event);
-    // The extras (undo history, keys, menu, drops) are made once the board is on screen, or at
-    // its first click if that comes sooner: the board appears sooner without them.
-    if (!m_extras)
-        QTimer::singleShot(0, this, [this] { extras(); });
+    if (m_attach)
+        QTimer::singleShot(0, this, [this] { attachNow(); });
 }
 
-BoardExtras &BoardWindow::extras()
-{
-    if (!m_extras)
-        m_extras = new BoardExtras(this, m_files);
-    return *m_extras;
-}
-
+// Every click that can change the board is one step of its undo history, named for the user.
 std::function<void()> BoardWindow::recorded(const QString &what, std::function<void()> handler)
 {
-    return [this, what, handler = std::move(handler)] { extras().record(what, handler); };
+    return [this, what, handler = std::move(handler)] { record(what, handler); };
 }
 
 QString BoardWindow::caption(const char *button) const
@@ -251,18 +310,14 @@ void BoardWindow::wirePicks()
 
 void BoardWindow::wireFiles()
 {
-    std::vector<BracketFileControl::Entry> entries;
-    entries.reserve(m_table.slotList.size());
     for (const Line &line : m_table.slotList) {
         if (!Slot::isSlot(widget(line.slot)))
             qFatal("%s: file line %s names a widget that holds no name", qPrintable(objectName()),
                    line.slot);
-        entries.push_back({slot(line.slot), line.holder});
     }
-    m_files = new BracketFileControl(this, std::move(entries));
-    connectButton(m_table.saveButton, [this] { m_files->save(); });
+    connectButton(m_table.saveButton, [this] { Q_EMIT saveClicked(); });
     connectButton(m_table.loadButton,
-                  recorded(caption(m_table.loadButton), [this] { m_files->load(); }));
+                  recorded(caption(m_table.loadButton), [this] { Q_EMIT loadClicked(); }));
 }
 
 void BoardWindow::wireBack()
@@ -339,11 +394,8 @@ void BoardWindow::performStep(const Compiled &step)
     case Op::Show:
         step.target->show();
         break;
-    case Op::PointSize: {
-        QFont font = step.target->font();
-        font.setPointSizeF(step.points);
-        step.target->setFont(font);
+    case Op::PointSize:
+        setPoints(step.target, step.points);
         break;
-    }
     }
 }

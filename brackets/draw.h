@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,29 @@ enum class Placing {
     Seeded, // the list is the seeding, first line seed 1
 };
 
-// What the draw dialog remembers while the program runs.
+// How the names are placed and whether byes move on at once.
 struct Choices
 {
     Placing placing = Placing::Listed;
     bool advanceByes = true;
+};
+
+// A board's last draw: its list in the order it was drawn (after a shuffle, the shuffled order),
+// how it was placed, and the entry slots' texts it made. While the entry slots hold those texts,
+// the same list placed the same way makes the same board.
+struct LastDraw
+{
+    QStringList names;
+    Choices choices; // never Shuffled: the names are in their drawn order
+    QStringList texts;
+};
+
+// What the draw dialog remembers while the program runs: the choices last left in it, and each
+// board's last draw by the board's id.
+struct Memory
+{
+    Choices choices;
+    QHash<QString, LastDraw> lastDraws;
 };
 
 // What an empty place of a short field holds.

@@ -51,7 +51,8 @@ Drawing::Field fieldOf(const Board::Table &table)
     return field;
 }
 
-QStringList arranged(QStringList names, Placing placing, const Drawing::Field &field,
+// The entry slots' texts a list makes; a shuffle leaves the list in the order it drew.
+QStringList arranged(QStringList &names, Placing placing, const Drawing::Field &field,
                      RandomGenerator &random)
 {
     if (placing == Placing::Shuffled)
@@ -67,7 +68,8 @@ QString counted(qsizetype count, const char *one, const char *many)
 
 } // namespace
 
-DrawDialog::DrawDialog(BoardWindow &board, const Drawing::Choices &choices)
+DrawDialog::DrawDialog(BoardWindow &board, const QStringList &names,
+                       const Drawing::Choices &choices)
     : QDialog(&board)
     , m_board(board)
     , m_field(fieldOf(board.table()))
@@ -83,14 +85,6 @@ DrawDialog::DrawDialog(BoardWindow &board, const Drawing::Choices &choices)
     setWindowTitle(tr("Draw the Field"));
     setWindowModality(Qt::WindowModal);
     build();
-    const Board::Table &table = board.table();
-    QStringList names;
-    for (const char *entry : Board::entrySlots(table)) {
-        const QString name = board.slot(entry).text().trimmed();
-        // The byes of an earlier draw are no part of the field.
-        if (Board::holdsName(name, Board::openingText(table, entry)) && name != Drawing::bye())
-            names << name;
-    }
     setNames(names);
     (choices.placing == Placing::Seeded             ? m_seeded
              : choices.placing == Placing::Shuffled ? m_shuffled
@@ -203,7 +197,8 @@ Drawing::Choices DrawDialog::choices() const
 
 void DrawDialog::loadRoster()
 {
-    if (const std::optional<QStringList> roster = Roster::choose(this, m_board.shell().dialogs())) {
+    Shell &shell = m_board.shell();
+    if (const auto roster = Roster::choose(this, shell.dialogs(), shell.folders().documents)) {
         setNames(*roster);
         showPreview();
         m_names->setFocus();
@@ -216,7 +211,8 @@ void DrawDialog::showPreview()
     const QStringList listed = names();
     const Placing placing = choices().placing;
     RandomGenerator copy = processRandom();
-    const QStringList texts = arranged(listed, placing, m_field, copy);
+    QStringList drawn = listed;
+    const QStringList texts = arranged(drawn, placing, m_field, copy);
     const QList<int> seeds = Drawing::seedingOrder(m_field.places());
     QStringList lines;
     for (int i = 0; !listed.isEmpty() && i + 1 < m_field.places(); i += 2) {
@@ -247,25 +243,58 @@ QString DrawDialog::countLine(qsizetype names) const
     return tr("%1, none left out.").arg(goIn);
 }
 
-std::function<void()> FieldDraw::ask(BoardWindow &board)
+namespace {
+
+QStringList entryTexts(const BoardWindow &board)
 {
-    Shell &shell = board.shell();
-    DrawDialog dialog(board, shell.drawChoices());
-    const bool accepted = shell.dialogs().exec(dialog);
+    QStringList texts;
+    for (const char *entry : Board::entrySlots(board.table()))
+        texts << board.slot(entry).text();
+    return texts;
+}
+
+// The names in the entry slots, in file order: the byes of an earlier draw are no part of it.
+QStringList namesOnBoard(const BoardWindow &board)
+{
+    const Board::Table &table = board.table();
+    QStringList names;
+    for (const char *entry : Board::entrySlots(table)) {
+        const QString name = board.slot(entry).text().trimmed();
+        if (Board::holdsName(name, Board::openingText(table, entry)) && name != Drawing::bye())
+            names << name;
+    }
+    return names;
+}
+
+} // namespace
+
+std::function<void()> FieldDraw::ask(BoardWindow &board, Drawing::Memory &memory)
+{
+    const QString id = QString::fromLatin1(board.table().id);
+    Drawing::Choices offered = memory.choices;
+    QStringList names = namesOnBoard(board);
+    if (const auto last = memory.lastDraws.constFind(id);
+        last != memory.lastDraws.cend() && last->texts == entryTexts(board)) {
+        names = last->names;
+        offered = last->choices;
+    }
+    DrawDialog dialog(board, names, offered);
+    const bool accepted = board.shell().dialogs().exec(dialog);
     // As left, OK or Cancel: the next draw offers the same.
-    shell.drawChoices() = dialog.choices();
+    memory.choices = dialog.choices();
     if (!accepted)
         return {};
     const Drawing::Choices choices = dialog.choices();
+    names = dialog.names();
     const QStringList texts
-            = arranged(dialog.names(), choices.placing, fieldOf(board.table()), processRandom());
+            = arranged(names, choices.placing, fieldOf(board.table()), processRandom());
+    Drawing::Choices again = choices;
+    if (again.placing == Placing::Shuffled)
+        again.placing = Placing::Listed;
+    memory.lastDraws.insert(id, {names, again, texts});
     return [&board, texts, choices] {
-        const Board::Table &table = board.table();
-        const std::vector<const char *> entries = Board::entrySlots(table);
-        for (const Board::Line &line : table.slotList) {
-            if (std::find(entries.begin(), entries.end(), line.slot) == entries.end())
-                board.slot(line.slot).setText(QString());
-        }
+        board.showOpening();
+        const std::vector<const char *> entries = Board::entrySlots(board.table());
         for (size_t i = 0; i < entries.size(); ++i)
             board.slot(entries[i]).setText(texts.at(qsizetype(i)));
         if (choices.advanceByes)

@@ -22,7 +22,8 @@ class DrawDialog : public QDialog
     Q_OBJECT
 
 public:
-    DrawDialog(BoardWindow &board, const Drawing::Choices &choices);
+    // Offers the names, one a line, and the choices.
+    DrawDialog(BoardWindow &board, const QStringList &names, const Drawing::Choices &choices);
 
     // The names of the box, one a line, blank lines and the spaces around a name left out.
     QStringList names() const;
@@ -51,10 +52,12 @@ private:
 // What the draw does to a board, through the board's own advance steps.
 namespace FieldDraw {
 
-// Asks for the field in the dialog. On OK returns the change that draws it (the results emptied,
-// the names put in, the byes advanced when asked), for the caller to make one step of Undo; on
-// Cancel returns nothing. The shuffle draws from the program's generator when OK is pressed.
-std::function<void()> ask(BoardWindow &board);
+// Asks for the field in the dialog. On OK returns the change that draws it (a new tournament on
+// the board as it opened, the names put in, the byes advanced when asked), for the caller to make
+// one step of Undo; on Cancel returns nothing. The shuffle draws from the program's generator when
+// OK is pressed. While the board's entry slots hold the field it last drew, the dialog offers that
+// field's list in the order it was drawn, so that OK makes the same board again.
+std::function<void()> ask(BoardWindow &board, Drawing::Memory &memory);
 
 // Decides every match of a bye against a name, or of two byes, by its advance steps, over and
 // over in the board's match order until none changes. True when something changed.

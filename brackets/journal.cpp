@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal.h"
 
+#include "safesave.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUuid>
+
+#include <algorithm>
 
 namespace Journal {
 
@@ -15,6 +22,8 @@ namespace {
 
 // Raised whenever a journal's lines change meaning; journals of other versions are not used.
 constexpr int Version = 1;
+// A journal is a bracket file and a few lines; anything far larger is not one.
+constexpr qint64 LargestJournal = 64 * 1024 * 1024;
 const QByteArray Marker = QByteArrayLiteral("kayfabe-kit journal");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
@@ -170,9 +179,68 @@ QString folder(const QStringList &arguments)
     return QDir(stateFolder()).filePath(QStringLiteral("kayfabe-kit/boards"));
 }
 
-QString path(const QString &folder, const QString &board)
+QString newPath(const QString &folder, const QString &board)
 {
-    return QDir(folder).filePath(board + QStringLiteral(".txt"));
+    const QString stamp
+            = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString unique = QUuid::createUuid().toString(QUuid::Id128).left(8);
+    return QDir(folder).filePath(QStringLiteral("%1-%2-%3.txt").arg(board, stamp, unique));
+}
+
+ReadResult readFile(const QString &path, const Layout &layout)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > LargestJournal || !file.open(QIODevice::ReadOnly))
+        return damaged();
+    // A file that grew since it was looked at is still read no further than any journal goes.
+    const QByteArray bytes = file.read(LargestJournal + 1);
+    return bytes.size() > LargestJournal ? damaged() : read(bytes, layout);
+}
+
+QList<Kept> kept(const QString &folder, const Layout &layout)
+{
+    const QDir dir(folder);
+    // Pipes and devices too, which are listed as damaged and never read.
+    QStringList names
+            = dir.entryList({layout.board + QStringLiteral("-*.txt")}, QDir::Files | QDir::System);
+    if (dir.exists(layout.board + QStringLiteral(".txt")))
+        names << layout.board + QStringLiteral(".txt");
+    QList<Kept> brackets;
+    for (const QString &name : std::as_const(names)) {
+        Kept bracket {dir.filePath(name), readFile(dir.filePath(name), layout), {}};
+        bracket.when = bracket.read.entry ? bracket.read.entry->left
+                                          : QFileInfo(bracket.path).lastModified().toUTC();
+        brackets << bracket;
+    }
+    std::stable_sort(brackets.begin(), brackets.end(),
+                     [](const Kept &a, const Kept &b) { return a.when > b.when; });
+    return brackets;
+}
+
+bool keep(const QString &folder, const QString &ownPath, const Layout &layout,
+          const std::optional<Entry> &entry, QString &error)
+{
+    QList<Kept> brackets = kept(folder, layout);
+    const bool held
+            = entry && std::none_of(brackets.cbegin(), brackets.cend(), [&](const Kept &k) {
+                  return k.path != ownPath && k.read.entry && k.read.entry->state == entry->state;
+              });
+    if (!held) {
+        QFile::remove(ownPath);
+        return true;
+    }
+    if (!QDir().mkpath(folder)) {
+        error = QCoreApplication::translate("Journal", "the folder cannot be made");
+        return false;
+    }
+    if (!SafeSave::write(ownPath, write(layout, *entry), error))
+        return false;
+    brackets.removeIf([&](const Kept &k) { return k.path == ownPath; });
+    // The one just written is the newest.
+    for (qsizetype i = MaxKept - 1; i < brackets.size(); ++i)
+        QFile::remove(brackets[i].path);
+    return true;
 }
 
 QString whenLeft(const QDateTime &left, int names, const QDateTime &now)
@@ -193,7 +261,8 @@ QString whenLeft(const QDateTime &left, int names, const QDateTime &now)
         when = QCoreApplication::translate("Journal", "left on %1 at %2")
                        .arg(locale.toString(local.date(), QLocale::ShortFormat), time);
     return names == 1 ? QCoreApplication::translate("Journal", "%1, 1 name").arg(when)
-                      : QCoreApplication::translate("Journal", "%1, %2 names").arg(when).arg(names);
+                      : QCoreApplication::translate("Journal", "%1, %2 names")
+                                .arg(when, QString::number(names));
 }
 
 } // namespace Journal

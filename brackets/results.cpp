@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results.h"
 
+#include "draw.h"
 #include "matchgraph.h"
 
 #include <QFileInfo>
@@ -63,7 +64,9 @@ private:
     std::optional<Bout> decidedBy(const char *upper, const char *lower, const QString &winner) const
     {
         const QString first = name(upper), second = name(lower);
-        if (first.isEmpty() || second.isEmpty())
+        // A bye is no opponent: a bout against one is no match.
+        if (first.isEmpty() || second.isEmpty() || first == Drawing::bye()
+            || second == Drawing::bye())
             return std::nullopt;
         if (winner.isEmpty() || (winner == first) == (winner == second))
             return Bout {first, second, false};
@@ -108,7 +111,8 @@ private:
 // program's own and need no escaping in any format; names and the heading are escaped.
 struct Style
 {
-    QString (*escape)(const QString &);
+    QString (*escape)(const QString &); // the heading
+    QString (*name)(const QString &); // a name among the results
     const char *heading; // %1: the heading
     const char *roundStart; // %1: the round's name
     const char *roundEnd;
@@ -117,11 +121,6 @@ struct Style
     const char *champion; // %1: the champion's name
     const char *end;
 };
-
-QString asIs(const QString &text)
-{
-    return text;
-}
 
 // Every ASCII punctuation character gets a backslash, so a name makes no link, heading,
 // emphasis, tag or entity.
@@ -138,23 +137,68 @@ QString markdownEscaped(const QString &text)
     return escaped;
 }
 
-// A name with a bracket is kept from the forum's parser in [noparse] pieces. A piece ends at the
-// first "[/noparse]", in any case, so a name holding one is cut inside it.
+// An empty tag pair after every "[" of a name keeps a forum's parser from reading a tag there,
+// whether or not it knows [noparse]. Italics, which nothing else here uses, so that a simple
+// parser pairing tags by their names cannot pair it with the bold around a winner.
 QString bbcodeEscaped(const QString &text)
 {
-    if (!text.contains(u'[') && !text.contains(u']'))
-        return text;
-    const QString end = QStringLiteral("[/noparse]");
-    QString escaped;
-    qsizetype from = 0;
-    for (qsizetype at; (at = text.indexOf(end, from, Qt::CaseInsensitive)) >= 0; from = at + 2)
-        escaped += QStringLiteral("[noparse]%1[/noparse]").arg(text.mid(from, at + 2 - from));
-    return escaped + QStringLiteral("[noparse]%1[/noparse]").arg(text.mid(from));
+    return QString(text).replace(u'[', QStringLiteral("[[i][/i]"));
 }
 
 QString htmlEscaped(const QString &text)
 {
     return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
+}
+
+bool isBidiControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E)
+            || (u >= 0x2066 && u <= 0x2069);
+}
+
+// A name that holds bidirectional controls is isolated, so that it can reorder only itself: its
+// own isolates are closed at its end, and each of its closers without an opener meets an opener
+// of ours first.
+QString isolated(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), isBidiControl))
+        return text;
+    constexpr char16_t FirstStrongIsolate = 0x2068, PopIsolate = 0x2069;
+    qsizetype open = 0, strayClosers = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x2066 && c.unicode() <= 0x2068)
+            ++open;
+        else if (c.unicode() == PopIsolate)
+            open > 0 ? --open : ++strayClosers;
+    }
+    return QString(strayClosers + 1, QChar(FirstStrongIsolate)) + text
+            + QString(open + 1, QChar(PopIsolate));
+}
+
+QString markdownText(const QString &text)
+{
+    return isolated(markdownEscaped(text));
+}
+
+QString bbcodeText(const QString &text)
+{
+    return isolated(bbcodeEscaped(text));
+}
+
+QString htmlText(const QString &text)
+{
+    return htmlEscaped(isolated(text));
+}
+
+// The page isolates a name in an element as well, which no character inside it can undo.
+QString htmlName(const QString &text)
+{
+    const QString escaped = htmlEscaped(text);
+    const QString inIsolation = htmlText(text);
+    return inIsolation.size() == escaped.size()
+            ? escaped
+            : QStringLiteral("<bdi>") + inIsolation + QStringLiteral("</bdi>");
 }
 
 // A page of its own: nothing from outside, no scripts, readable on a phone and on paper.
@@ -182,12 +226,12 @@ ul { margin: 0; padding-left: 1.3em; }
 const Style &styleOf(Format format)
 {
     static const Style styles[] = {
-            {asIs, "%1\n", "\n%1\n", "", "%1\n", "%1", "\nChampion: %1\n", ""},
-            {markdownEscaped, "# %1\n", "\n## %1\n\n", "", "- %1\n", "**%1**",
+            {isolated, isolated, "%1\n", "\n%1\n", "", "%1\n", "%1", "\nChampion: %1\n", ""},
+            {markdownText, markdownText, "# %1\n", "\n## %1\n\n", "", "- %1\n", "**%1**",
              "\n**Champion: %1**\n", ""},
-            {bbcodeEscaped, "[b]%1[/b]\n", "\n[u]%1[/u]\n", "", "%1\n", "[b]%1[/b]",
+            {bbcodeText, bbcodeText, "[b]%1[/b]\n", "\n[u]%1[/u]\n", "", "%1\n", "[b]%1[/b]",
              "\n[b]Champion: %1[/b]\n", ""},
-            {htmlEscaped, PageStart, "<section>\n<h2>%1</h2>\n<ul>\n", "</ul>\n</section>\n",
+            {htmlText, htmlName, PageStart, "<section>\n<h2>%1</h2>\n<ul>\n", "</ul>\n</section>\n",
              "<li>%1</li>\n", "<strong>%1</strong>", "<p class=\"champion\">Champion: %1</p>\n",
              "</body>\n</html>\n"},
     };
@@ -196,7 +240,7 @@ const Style &styleOf(Format format)
 
 QString boutText(const Bout &bout, const Style &style)
 {
-    const QString first = style.escape(bout.first), second = style.escape(bout.second);
+    const QString first = style.name(bout.first), second = style.name(bout.second);
     if (!bout.decided)
         return first + QStringLiteral(" vs. ") + second;
     return QString::fromUtf8(style.winner).arg(first) + QStringLiteral(" def. ") + second;
@@ -252,7 +296,7 @@ QString Results::write(const Report &report, Format format)
         text += QString::fromUtf8(style.roundEnd);
     }
     if (!report.champion.isEmpty())
-        text += part(style.champion, style.escape(report.champion));
+        text += part(style.champion, style.name(report.champion));
     return text + QString::fromUtf8(style.end);
 }
 
@@ -266,6 +310,20 @@ Results::Format Results::formatOf(const QString &fileName)
     if (suffix == u"bbcode")
         return Format::BBCode;
     return Format::PlainText;
+}
+
+QString Results::extensionOf(Format format)
+{
+    static const char *const extensions[] = {".txt", ".md", ".bbcode", ".html"};
+    return QLatin1String(extensions[static_cast<int>(format)]);
+}
+
+bool Results::namesAFormat(const QString &fileName)
+{
+    static const QStringList known {QStringLiteral("html"), QStringLiteral("htm"),
+                                    QStringLiteral("md"), QStringLiteral("bbcode"),
+                                    QStringLiteral("txt")};
+    return known.contains(QFileInfo(fileName).suffix().toLower());
 }
 
 QByteArray Results::fileBytes(const QString &text)

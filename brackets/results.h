@@ -59,6 +59,10 @@ QString write(const Report &report, Format format);
 
 // The format a file name asks for: .html or .htm, .md, .bbcode, anything else plain text.
 Format formatOf(const QString &fileName);
+// The extension a file of the format is saved with: ".html", ".md", ".bbcode" or ".txt".
+QString extensionOf(Format format);
+// Whether the file name ends in the extension of a format (.htm too).
+bool namesAFormat(const QString &fileName);
 
 // A text as a file holds it: UTF-8 without a byte-order mark, with the platform's line ends.
 QByteArray fileBytes(const QString &text);

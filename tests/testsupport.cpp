@@ -46,6 +46,9 @@ bool FakeDialogs::exec(QDialog &dialog)
 
 TestProgram::TestProgram() : shell(dialogs)
 {
+    QDir(folders.path()).mkdir("Documents");
+    QDir(folders.path()).mkdir("Pictures");
+    shell.setFolders({folders.filePath("Documents"), folders.filePath("Pictures"), {}});
     registerWindows(shell);
     QObject::connect(&shell.windows(), &WindowRegistry::programEnded, [this] { ++endings; });
 }

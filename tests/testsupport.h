@@ -47,8 +47,13 @@ public:
     QQueue<std::optional<QString>> texts; // answers to askText; nothing is a cancel
     std::function<bool(QDialog &)> fillIn; // answers a dialog of the program's own: true is OK
 
-    QString saveFileName(QWidget *, const QString &start, const QString &filter) override
+    QString chosenFilter; // the file type the user chooses; none: as the dialog offers
+    bool replace = true; // the answer to "Do you want to replace it?"
+    QString saveFileName(QWidget *, const QString &start, const QString &filter,
+                         QString *chosen) override
     {
+        if (chosen && !chosenFilter.isEmpty())
+            *chosen = chosenFilter;
         return answer(start, filter);
     }
     QString openFileName(QWidget *, const QString &start, const QString &filter) override
@@ -63,6 +68,11 @@ public:
     {
         messages.append({false, title, text});
     }
+    bool confirm(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({false, title, text});
+        return replace;
+    }
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *, const QString &text) override { notices << text; }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,
@@ -73,14 +83,16 @@ private:
     QString answer(const QString &start, const QString &filter);
 };
 
-// A program as main() builds it, with fake dialogs, and with the boards' journal off (a shell
-// starts without a journal folder) so that no test writes to the user's state folder.
+// A program as main() builds it, with fake dialogs, folders of its own for documents and
+// pictures, and the boards' journal off (a shell starts without a journal folder): no test reads
+// or writes the user's own files.
 class TestProgram
 {
 public:
     TestProgram();
     ~TestProgram();
 
+    QTemporaryDir folders;
     FakeDialogs dialogs;
     Shell shell;
     int endings = 0; // how often the program has ended

@@ -56,7 +56,7 @@ private Q_SLOTS:
         dialogs.answers.enqueue(path("board.png"));
         press(board, SavePicture);
         QCOMPARE(dialogs.filters, QStringList {"PNG Images (*.png)"});
-        QVERIFY(dialogs.startPaths[0].startsWith(QDir::home().filePath("Pictures")));
+        QVERIFY(dialogs.startPaths[0].startsWith(m_program->shell.folders().pictures));
         const QImage saved(path("board.png"));
         QCOMPARE(saved.size(), board->size() * Density);
         QVERIFY(saved.pixel(0, 0) != saved.pixel(saved.width() / 2, saved.height() / 2));
@@ -129,6 +129,18 @@ private Q_SLOTS:
         QCOMPARE(text(board, "One") + text(board, "Two1"), "BretWrestler 1");
     }
 
+    // Undo and Redo of a long name put back a label's own size, not the one the name shows in.
+    void aLongNameKeepsNoSizeAfterUndoAndRedo()
+    {
+        QWidget *board = m_program->openActive(WindowId::Four);
+        type(board, "One", "Stone Cold Steve Austin");
+        click(board, "Command3");
+        press(board, Undo);
+        press(board, Redo);
+        click(board, "Command16"); // Reset
+        QCOMPARE(find(board, "Two1")->font(), find(board, "Two2")->font());
+    }
+
     void pasteNamesFillsTheBoxesFromTheOneTypedIn_data()
     {
         QTest::addColumn<Paste>("paste");
@@ -194,8 +206,9 @@ private:
     bool drop(QWidget *on, const QString &file, const QByteArray &content)
     {
         Files::write(path(file), content);
-        QMimeData mime;
+        QMimeData mime; // the file's address as text too, as file managers send it
         mime.setUrls({QUrl::fromLocalFile(path(file))});
+        mime.setText(QUrl::fromLocalFile(path(file)).toString());
         QDragEnterEvent enter({5, 5}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(on, &enter);
         if (!enter.isAccepted())
@@ -210,9 +223,6 @@ private:
 int main(int argc, char *argv[])
 {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(Density));
-    QTemporaryDir home; // with a Pictures folder, where pictures are offered first
-    QDir(home.path()).mkdir("Pictures");
-    qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     TestBoardExtras test;
     return QTest::qExec(&test, argc, argv);

@@ -7,12 +7,24 @@
 #include <optional>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 
 namespace {
 
-enum class Setup { File, Missing, Folder, Unreadable, Locked, ReadOnly, NoFolder, Full, Vanishes };
+enum class Setup {
+    File,
+    Missing,
+    Folder,
+    Unreadable,
+    Locked,
+    ReadOnly,
+    NoFolder,
+    Full,
+    Vanishes,
+    Pipe
+};
 
 // Permissions do not stop root: act as an ordinary user while the board touches the file.
 struct AsOrdinaryUser
@@ -51,6 +63,7 @@ private Q_SLOTS:
         const QByteArray lines = QByteArray("name\r\n").repeated(13);
         QTest::newRow("missing file") << Setup::Missing << QByteArray() << "Could not open";
         QTest::newRow("a folder") << Setup::Folder << QByteArray() << "is a folder";
+        QTest::newRow("a pipe") << Setup::Pipe << QByteArray() << "not a file that can be loaded";
         QTest::newRow("no read permission") << Setup::Unreadable << lines << "Could not open";
         QTest::newRow("vanishes after the dialog") << Setup::Vanishes << lines << "Could not open";
         QTest::newRow("empty file") << Setup::File << QByteArray() << "is empty";
@@ -80,6 +93,7 @@ private Q_SLOTS:
         QTest::newRow("read-only file") << Setup::ReadOnly << "Could not save";
         QTest::newRow("missing folder") << Setup::NoFolder << "Could not save";
         QTest::newRow("full device") << Setup::Full << "Could not save";
+        QTest::newRow("a pipe nobody reads") << Setup::Pipe << "no program reads";
         QTest::newRow("disk fills over an old file") << Setup::File << "Could not save";
     }
     void saving()
@@ -106,7 +120,7 @@ private Q_SLOTS:
 private:
     QString prepare(Setup setup, const QByteArray &bytes)
     {
-        const QString file = m_f->path("bracket.txt");
+        const QString file = m_f->path("Card %1.txt"); // a name to show as it is
         const QString locked = m_f->path("locked");
         const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
         switch (setup) {
@@ -123,6 +137,8 @@ private:
             return m_f->path("no/such/folder/bracket.txt");
         case Setup::Full:
             return QStringLiteral("/dev/full");
+        case Setup::Pipe:
+            return mkfifo(qPrintable(file), 0600) == 0 ? file : QString();
         default:
             break;
         }
@@ -149,7 +165,8 @@ private:
     static QByteArray contents(const QString &path)
     {
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.read(64) : QByteArray();
+        return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.read(64)
+                                                                          : QByteArray();
     }
 
     void expectMessage(const QString &path)

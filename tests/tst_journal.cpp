@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The boards' journal: its bytes are used only whole, and a board comes back as it was left after
-// Back or a killed program, as one step of Undo.
+// The boards' journal: its bytes are used only whole, each opening of a board keeps its bracket
+// in a file of its own, ten at most, and a board comes back as it was left after Back or a killed
+// program, as one step of Undo.
 #include "journal.h"
 #include "testsupport.h"
 
@@ -8,8 +9,13 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QMenu>
 #include <QProcess>
 #include <QTimer>
+
+#ifdef Q_OS_UNIX
+#    include <sys/stat.h>
+#endif
 
 using namespace Journal;
 using namespace Ui;
@@ -18,7 +24,7 @@ namespace {
 
 constexpr int ChildSteps = 10;
 
-BoardWindow *open(TestProgram &program, WindowId id, const QString &folder = Journal::folder({}))
+BoardWindow *open(TestProgram &program, WindowId id, const QString &folder)
 {
     program.shell.setJournalFolder(folder);
     return static_cast<BoardWindow *>(program.openActive(id));
@@ -30,12 +36,25 @@ void leave(BoardWindow *board)
     TestProgram::settle();
 }
 
+// The Restore Bracket entries as the menu lists them when it opens (here the request for it,
+// with the menu itself kept shut): "text" for each, "-" in front of a greyed one.
+QStringList kept(QWidget *board)
+{
+    board->setContextMenuPolicy(Qt::PreventContextMenu);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, {});
+    QCoreApplication::sendEvent(board, &menu);
+    QStringList entries;
+    for (QAction *entry : board->findChild<QMenu *>("restoreBracket")->actions())
+        entries << (entry->isEnabled() ? "" : "-") + entry->text().section('\t', 0, 0);
+    return entries;
+}
+
 // A name in every entry slot, then a click on every button but Save, Load, Reset and Back.
-int play(QWidget *board)
+int play(QWidget *board, const QString &name = "Hart, \"%1\"")
 {
     int names = 0;
     for (QLineEdit *slot : board->findChildren<QLineEdit *>())
-        type(board, slot->objectName(), QString("Hart, \"%1\"").arg(++names));
+        type(board, slot->objectName(), name.arg(++names));
     for (QAbstractButton *button : board->findChildren<QAbstractButton *>())
         if (button->isVisibleTo(board) && !QString("SaveLoadResetBack").contains(button->text()))
             button->click();
@@ -46,7 +65,8 @@ int play(QWidget *board)
 int childSession()
 {
     TestProgram program;
-    QWidget *board = open(program, WindowId::Sixteen);
+    QWidget *board
+            = open(program, WindowId::Sixteen, qEnvironmentVariable("KAYFABE_JOURNAL_CHILD"));
     for (int step = 1; step <= ChildSteps; ++step) {
         type(board, QString("txtWrestler%1").arg(step), QString("Name %1").arg(step));
         QTest::qWait(100);
@@ -63,16 +83,13 @@ class TestJournal : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_state;
+    std::unique_ptr<QTemporaryDir> m_state;
+    QString folder() const { return m_state->filePath("boards"); }
 
 private Q_SLOTS:
-    void init() { QDir(Journal::folder({})).removeRecursively(); }
-    void initTestCase() // and the journal is turned off on request
+    void init() { m_state = std::make_unique<QTemporaryDir>(); }
+    void initTestCase() // the journal is turned off on request
     {
-        qputenv("XDG_STATE_HOME", m_state.path().toUtf8());
-#ifndef Q_OS_WIN // which keeps it in the local application data folder
-        QCOMPARE(Journal::folder({"kayfabe-kit"}), m_state.filePath("kayfabe-kit/boards"));
-#endif
         QCOMPARE(Journal::folder({"kayfabe-kit", "--no-journal"}), QString());
         qputenv("KAYFABE_NO_JOURNAL", "1");
         QCOMPARE(Journal::folder({"kayfabe-kit"}), QString());
@@ -113,8 +130,17 @@ private Q_SLOTS:
         QCOMPARE(read(older, layout).problem, Problem::OtherLayout);
         layout.board = "eight";
         QCOMPARE(read(bytes, layout).problem, Problem::OtherLayout);
+#ifdef Q_OS_UNIX // nothing that is not a regular file is waited on or read without end
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(mkfifo(qPrintable(folder() + "/eight-pipe.txt"), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", folder() + "/eight-zero.txt"));
+        const QList<Kept> damaged = kept(folder(), layout);
+        QVERIFY(damaged.size() == 2 && !damaged[0].read.entry && !damaged[1].read.entry);
+#endif
     }
 
+    // Each board filled, left with Back and restored comes back as it was, and Undo empties it
+    // again; a board left as it opened, or as a kept bracket holds it, keeps nothing new.
     void restoreBringsBackTheBoardLeftWithBack_data()
     {
         addBoards();
@@ -123,51 +149,72 @@ private Q_SLOTS:
     {
         QFETCH(WindowId, id);
         TestProgram program;
-        BoardWindow *board = open(program, id);
-        QAction *restore = action(board, "Restore Last Bracket");
-        QVERIFY(!restore->isEnabled());
+        BoardWindow *board = open(program, id, folder());
+        QCOMPARE(kept(board), QStringList {"-No brackets kept yet"});
         const QStringList empty = stateOf(board);
         const int names = play(board);
         const QString first = boardList(id).slots.first();
         type(board, first, ""); // a blank entry slot is no name
         const QStringList played = stateOf(board);
-        const QString path = Journal::path(Journal::folder({}), board->table().id);
         leave(board);
-        // A damaged journal is not used, and a board left unchanged keeps it.
-        const QByteArray journal = Files::read(path);
-        Files::write(path, journal.chopped(1));
-        board = open(program, id);
-        QCOMPARE(action(board, "Restore Last Bracket")->text(),
-                 "Restore Last Bracket (the saved bracket is damaged)");
+        board = open(program, id, folder());
+        const QString opened = text(board, first);
+        type(board, first, opened + "x"); // a letter typed and taken back: the board as it opened
+        type(board, first, opened);
         leave(board);
-        QCOMPARE(Files::read(path), journal.chopped(1));
-        Files::write(path, journal);
 
-        board = open(program, id);
-        restore = action(board, "Restore Last Bracket");
-        QVERIFY(restore->isEnabled());
-        const QString left("^Restore Last Bracket \\(left today at \\d+:\\d\\d\\D*, %1 names\\)$");
-        QVERIFY(QRegularExpression(left.arg(names - 1)).match(restore->text()).hasMatch());
+        board = open(program, id, folder());
+        const QStringList entries = kept(board);
+        QCOMPARE(entries.size(), 1);
+        QVERIFY2(QRegularExpression(
+                         QString("^left today at \\d+:\\d\\d\\D*, %1 names$").arg(names - 1))
+                         .match(entries[0])
+                         .hasMatch(),
+                 qPrintable(entries[0]));
         press(board, QKeySequence("Ctrl+Shift+T"));
         QCOMPARE(stateOf(board), played);
-        QVERIFY(!restore->isEnabled()); // the board holds the journal now
-        // A change and its reverse: the entry is greyed again once the menu opens (here the
-        // request for it, with the menu itself kept shut).
-        type(board, first, "someone else");
-        QVERIFY(restore->isEnabled());
-        type(board, first, "");
-        board->setContextMenuPolicy(Qt::PreventContextMenu);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, {});
-        QCoreApplication::sendEvent(board, &menu);
-        QVERIFY(!restore->isEnabled());
+        QCOMPARE(kept(board), QStringList {'-' + entries[0]}); // the board holds it now
+        leave(board); // as a kept bracket holds it: nothing new
+        board = open(program, id, folder());
+        QCOMPARE(kept(board).size(), 1);
+        press(board, QKeySequence("Ctrl+Shift+T"));
         action(board, "Undo")->trigger();
         QCOMPARE(stateOf(board), empty);
+    }
+
+    // Every opening that changes a board keeps its own bracket, so two copies of the program at
+    // once keep both; beyond ten the oldest goes, and a damaged one is listed greyed.
+    void tenBracketsAreKept()
+    {
+        TestProgram one, two;
+        BoardWindow *first = open(one, WindowId::Four, folder());
+        BoardWindow *second = open(two, WindowId::Four, folder());
+        type(first, "One", "Bret");
+        type(second, "One", "Shawn");
+        leave(first);
+        leave(second);
+        QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 2);
+        for (int opening = 3; opening <= 12; ++opening) {
+            first = open(one, WindowId::Four, folder());
+            type(first, "two", QString("Name %1").arg(opening));
+            leave(first);
+        }
+        const QStringList files = QDir(folder()).entryList(QDir::Files);
+        QCOMPARE(files.size(), MaxKept);
+        Files::write(QDir(folder()).filePath(files[0]), "cut");
+        first = open(one, WindowId::Four, folder());
+        const QStringList entries = kept(first);
+        QCOMPARE(entries.size(), MaxKept);
+        QVERIFY(entries.contains("-A damaged bracket"));
+        press(first, QKeySequence("Ctrl+Shift+T")); // the newest
+        QCOMPARE(text(first, "two"), "Name 12");
+        QCOMPARE(text(first, "One"), "Wrestler 1");
     }
 
     void aKilledProgramLeavesItsLastHalfSecond()
     {
         QProcess child;
-        qputenv("KAYFABE_JOURNAL_CHILD", "1");
+        qputenv("KAYFABE_JOURNAL_CHILD", folder().toUtf8());
         child.start(QCoreApplication::applicationFilePath(), {});
         qunsetenv("KAYFABE_JOURNAL_CHILD");
         while (!child.canReadLine())
@@ -177,8 +224,8 @@ private Q_SLOTS:
         child.waitForFinished();
 
         TestProgram program;
-        BoardWindow *board = open(program, WindowId::Sixteen);
-        action(board, "Restore Last Bracket")->trigger();
+        BoardWindow *board = open(program, WindowId::Sixteen, folder());
+        press(board, QKeySequence("Ctrl+Shift+T"));
         // Steps come at least 0.1 s apart and the kill at least 0.1 s after the last.
         QStringList names;
         for (const QString &slot : numbered("txtWrestler", 1, ChildSteps))
@@ -192,9 +239,9 @@ private Q_SLOTS:
 
     void anUnwritableFolderLeavesTheBoardWorking()
     {
-        Files::write(m_state.filePath("file"), "not a folder");
+        Files::write(m_state->filePath("file"), "not a folder");
         TestProgram program;
-        BoardWindow *board = open(program, WindowId::Four, m_state.filePath("file/boards"));
+        BoardWindow *board = open(program, WindowId::Four, m_state->filePath("file/boards"));
         const QRegularExpression warning("^kayfabe-kit: could not keep the four board's last");
         QTest::ignoreMessage(QtWarningMsg, warning); // once, and only once
         QTest::failOnWarning(warning);

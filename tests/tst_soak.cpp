@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QRandomGenerator>
+#include <QShortcut>
 
 namespace {
 
@@ -98,8 +99,11 @@ private:
         } else if (roll < 325 && board) {
             saveAndLoadBack(board);
         } else if (roll < 395 && board) {
-            const QStringList entries {"Undo", "Undo", "Undo", "Redo", "Redo", "Restore Last"};
-            Ui::action(board, entries.at(m_random.bounded(entries.size())))->trigger();
+            const int entry = int(m_random.bounded(6));
+            if (entry < 5)
+                Ui::action(board, entry < 3 ? "Undo" : "Redo")->trigger();
+            else // the newest kept bracket, as Ctrl+Shift+T brings it back
+                Q_EMIT board->findChild<QShortcut *>()->activated();
         } else {
             clickSomething(window);
         }

@@ -160,7 +160,8 @@ void acceptPastedNames(FormWindow &window)
     // The window's menu: the shown boxes take a roster's first names, in order.
     auto *loadRoster = new QAction(QObject::tr("Load Roster..."), &window);
     QObject::connect(loadRoster, &QAction::triggered, &window, [&window, names, boxes] {
-        if (const auto roster = Roster::choose(&window, window.shell().dialogs()))
+        Shell &shell = window.shell();
+        if (const auto roster = Roster::choose(&window, shell.dialogs(), shell.folders().documents))
             names->fill(boxes.first(), *roster);
     });
     window.addAction(loadRoster);
