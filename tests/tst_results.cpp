@@ -180,10 +180,10 @@ private Q_SLOTS:
         const int copy = QStringList {"txt", "md", "bbcode"}.indexOf(QFileInfo(file).suffix());
         if (copy < 0)
             return checkInBrowser(m_dir.filePath(file), expected(QString(play.name) + ".txt"));
-        if (copy == 2)
-            checkOnForum(saved, expected(QString(play.name) + ".txt"));
         Ui::action(window, QStringList {"Plain Text", "Markdown", "BBCode"}[copy])->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString(saved).replace("\r\n", "\n"));
+        if (copy == 2)
+            checkOnForum(saved, expected(QString(play.name) + ".txt"));
     }
 
     // The event name heads results and pictures, outlives Undo and holds 100 characters; saving
