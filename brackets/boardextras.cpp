@@ -125,8 +125,11 @@ void BoardExtras::addMenuEntries()
     // Drawing a field: a new tournament's names into the entry slots, and byes decided.
     separator();
     entry(tr("Draw the Field..."), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] {
-        if (const std::function<void()> draw = FieldDraw::ask(*m_board, m_drawMemory))
+        if (const std::function<void()> draw = FieldDraw::ask(*m_board, m_drawMemory)) {
+            if (m_journal)
+                m_journal->startAnew();
             m_board->record(tr("Draw the Field"), draw);
+        }
     });
     entry(tr("Advance Byes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)}, [this] {
         m_board->record(tr("Advance Byes"), [this] { FieldDraw::advanceByes(*m_board); });

@@ -109,11 +109,18 @@ void BoardJournal::writeNow()
     std::optional<Journal::Entry> entry;
     if (looks != m_board->openingLooks())
         entry = Journal::Entry {stateOf(looks), QDateTime::currentDateTimeUtc()};
-    m_writer.start([this, entry] {
+    m_writer.start([this, entry, path = m_ownPath] {
         QString error;
-        if (!Journal::keep(m_folder, m_ownPath, m_layout, entry, error))
+        if (!Journal::keep(m_folder, path, m_layout, entry, error))
             warnOnce(error);
     });
+}
+
+void BoardJournal::startAnew()
+{
+    if (m_changed)
+        writeNow();
+    m_ownPath = Journal::newPath(m_folder, m_layout.board);
 }
 
 // The board goes on without its journal; a line on every write would drown the terminal. The

@@ -28,6 +28,9 @@ public:
 
     // Something on the board changed.
     void changed();
+    // A new tournament begins on the board: the bracket so far stays kept as it is, and the
+    // board's next changes are kept as a bracket of their own.
+    void startAnew();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

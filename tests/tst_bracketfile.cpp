@@ -80,7 +80,8 @@ private Q_SLOTS:
         row("later values unread", "a\r\0"_ba, "t", u"a"_s);
         row("longest value", QByteArray(MaxValueBytes - 1, ' ') + 'x', "t", u"x"_s);
         row("BOM", "\xEF\xBB\xBFSting\r\n\xEF\xBB\xBF"_ba, "t", u"Sting|\uFEFF"_s);
-        row("UTF-16 LE", "\xFF\xFE\xFE\xFF,\0\x13\x01\r\0\n\0\0\xD8\0\xDC"_ba, "t", u"\uFFFE|ē|𐀀"_s);
+        row("UTF-16 LE", "\xFF\xFE\xFE\xFF,\0\x13\x01\r\0\n\0\0\xD8\0\xDC"_ba, "t",
+            u"\uFFFE|ē|𐀀"_s);
         row("UTF-16 BE", "\xFE\xFF\0\"\0a\0,\0\"\0\r\0\r\0\n"_ba, "y", u"a,|"_s);
         row("encodings", "\x80\xE9\x81\x9F\r\n\xC3\xA9\r\n\xE2\x9C\x93"_ba, "t",
             u"€é\u0081Ÿ|é|✓"_s);

@@ -190,10 +190,12 @@ private Q_SLOTS:
         BoardWindow *first = open(one, WindowId::Four, folder());
         BoardWindow *second = open(two, WindowId::Four, folder());
         type(first, "One", "Bret");
+        one.dialogs.fillIn = [](QDialog &) { return true; }; // a new tournament: a new bracket
+        press(first, QKeySequence("Ctrl+D"));
         type(second, "One", "Shawn");
         leave(first);
         leave(second);
-        QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(folder()).entryList(QDir::Files).size(), 3);
         for (int opening = 3; opening <= 12; ++opening) {
             first = open(one, WindowId::Four, folder());
             type(first, "two", QString("Name %1").arg(opening));
