@@ -2,6 +2,7 @@
 #include "dialogs.h"
 #include "journal.h"
 #include "shell.h"
+#include "windowlist.h"
 
 #include <QApplication>
 #include <QDir>

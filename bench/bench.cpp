@@ -11,6 +11,7 @@
 #include "boardwindow.h"
 #include "dialogs.h"
 #include "shell.h"
+#include "windowlist.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -448,7 +449,7 @@ void results(WindowRegistry &windows, int runs)
     auto *board = static_cast<BoardWindow *>(windows.show(WindowId::ThirtyTwo));
     waitForPaint(board);
     fillEntries(board);
-    for (const Board::Match &match : board->table().matches)
+    for (const Board::Match &match : board->table().bracket.matches)
         click(board, match.upperButton);
     click(board, "Command1"); // the final
     const auto *writer = board->findChild<BoardResults *>();

@@ -68,15 +68,6 @@ void setPoints(QWidget *widget, qreal points)
 
 } // namespace
 
-std::vector<Step> Board::clearing(const std::vector<Line> &slotList)
-{
-    std::vector<Step> steps;
-    steps.reserve(slotList.size());
-    for (const Line &line : slotList)
-        steps.push_back(setText(line.slot, ""));
-    return steps;
-}
-
 BoardWindow::BoardWindow(Shell &shell, const Table &table)
     : FormWindow(shell, table.window, table.widgets)
     , m_table(table)
@@ -212,7 +203,7 @@ void BoardWindow::addAction(const char *button, Steps steps, const QString &what
 
 void BoardWindow::wireMatches()
 {
-    for (const Match &match : m_table.matches) {
+    for (const Match &match : m_table.bracket.matches) {
         auto advance = [&match](const char *contender, const char *other) {
             std::vector<Step> steps;
             for (const char *winner : match.winners)
@@ -230,8 +221,8 @@ void BoardWindow::wireMatches()
 
 void BoardWindow::nameMatchButtons(const Match &match)
 {
-    speak(match.upperButton, advanceName(m_table.matches, match, match.upper, "upper"));
-    speak(match.lowerButton, advanceName(m_table.matches, match, match.lower, "lower"));
+    speak(match.upperButton, advanceName(m_table.bracket.matches, match, match.upper, "upper"));
+    speak(match.lowerButton, advanceName(m_table.bracket.matches, match, match.lower, "lower"));
     if (match.pick)
         speak(match.pick,
               QStringLiteral("Pick the winner of %1 at random")
@@ -277,7 +268,7 @@ void BoardWindow::wirePicks()
 {
     std::vector<Pick> picks = m_table.picks;
     const PickRule &rule = m_table.pickRule;
-    for (const Match &match : m_table.matches) {
+    for (const Match &match : m_table.bracket.matches) {
         if (match.pick)
             picks.push_back(
                     {match.pick,
@@ -310,7 +301,7 @@ void BoardWindow::wirePicks()
 
 void BoardWindow::wireFiles()
 {
-    for (const Line &line : m_table.slotList) {
+    for (const Line &line : m_table.bracket.slotList) {
         if (!Slot::isSlot(widget(line.slot)))
             qFatal("%s: file line %s names a widget that holds no name", qPrintable(objectName()),
                    line.slot);
@@ -340,14 +331,14 @@ void BoardWindow::checkEveryButtonWired() const
 
 void BoardWindow::checkFinals() const
 {
-    for (const Final &final : m_table.finals) {
+    for (const Final &final : m_table.bracket.finals) {
         for (const char *name : {final.upper, final.lower}) {
             if (!Slot::isSlot(widget(name)))
                 qFatal("%s: %s names a contender that holds no name", qPrintable(objectName()),
                        final.title);
         }
     }
-    checkRounds(m_table);
+    checkRounds(m_table.bracket);
 }
 
 void BoardWindow::runButton(const QString &button)

@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "randomgenerator.h"
 #include "shell.h"
+#include "windowlist.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -121,7 +121,7 @@ private Q_SLOTS:
             QCOMPARE(slots.join('|'), four);
         // With the better seed always winning, seeds s and places + 1 - s meet in every round.
         const QList<int> seeds
-                = Drawing::seedingOrder(int(Board::entrySlots(m_board->table()).size()));
+                = Drawing::seedingOrder(int(Board::entrySlots(m_board->table().bracket).size()));
         for (QList<int> round = seeds; round.size() > 1;) {
             QList<int> winners;
             for (qsizetype i = 0; i < round.size(); i += 2) {
@@ -139,7 +139,7 @@ private Q_SLOTS:
         if (way == "drawSeeded")
             QCOMPARE(slots.mid(0, seeds.size()), seeded);
         // Every match of a bye and a name, or of two byes, is decided.
-        for (const Board::Match &match : m_board->table().matches) {
+        for (const Board::Match &match : m_board->table().bracket.matches) {
             const QString upper = text(m_board, match.upper), lower = text(m_board, match.lower);
             const char *other = upper == "BYE" ? match.lower : match.upper;
             const QString name = text(m_board, other);

@@ -73,9 +73,9 @@ void play(QWidget *window, const Play &play)
     for (const Form::Row &row : table.widgets)
         if (row.kind == Form::Kind::TextBox && !play.names.isEmpty())
             Ui::type(window, row.name, play.names[next++ % play.names.size()]);
-    for (const Board::Round &round : table.rounds)
+    for (const Board::Round &round : table.bracket.rounds)
         for (const char *title : round.matches)
-            for (const Board::Match &match : table.matches)
+            for (const Board::Match &match : table.bracket.matches)
                 if (qstrcmp(match.title, title) == 0 && played++ < play.count)
                     Ui::click(window, played % 3 ? match.upperButton : match.lowerButton);
     for (const QString &button : play.wins)

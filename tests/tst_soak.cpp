@@ -142,7 +142,7 @@ private:
         const qsizetype messages = m_program->dialogs.messages.size();
         m_program->dialogs.answers << m_dir.filePath("soak.txt") << m_dir.filePath("soak.txt");
         board->widget<QAbstractButton>(table.saveButton)->click();
-        for (const Board::Line &line : table.slotList)
+        for (const Board::Line &line : table.bracket.slotList)
             board->slot(line.slot).setText(randomName());
         board->widget<QAbstractButton>(table.loadButton)->click();
         QCOMPARE(m_program->dialogs.messages.size(), messages);

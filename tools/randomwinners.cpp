@@ -5,7 +5,7 @@
 #include "form.h"
 #include "pastenames.h"
 #include "randomgenerator.h"
-#include "roster.h"
+#include "rosterchooser.h"
 #include "shell.h"
 
 #include <QAction>

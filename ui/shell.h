@@ -45,6 +45,3 @@ private:
     Folders m_folders;
     WindowRegistry m_windows; // last, so windows go before the services they use
 };
-
-// Teaches the registry how to build every window of the program.
-void registerWindows(Shell &shell);

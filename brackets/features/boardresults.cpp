@@ -27,6 +27,9 @@ constexpr qreal BandPoints = 15, SmallestBandPoints = 8;
 
 BoardResults::BoardResults(BoardWindow *board) : QObject(board), m_board(board)
 {
+    const Board::Table &table = board->table();
+    for (const QString &name : Results::slotsRead(table.bracket))
+        m_opened.insert(name, {{}, true, Board::openingText(table, qPrintable(name))});
     addMenuEntries();
 }
 
@@ -50,10 +53,11 @@ void BoardResults::addMenuEntries()
 
 Results::BoardState BoardResults::state() const
 {
-    Results::BoardState state;
-    for (const QString &name : Results::slotsRead(m_board->table())) {
-        const Slot slot = m_board->slot(qPrintable(name));
-        state.insert(name, {slot.text(), !slot.widget()->isHidden()});
+    Results::BoardState state = m_opened;
+    for (auto it = state.begin(); it != state.end(); ++it) {
+        const Slot slot = m_board->slot(qPrintable(it.key()));
+        it->text = slot.text();
+        it->visible = !slot.widget()->isHidden();
     }
     return state;
 }
@@ -61,7 +65,7 @@ Results::BoardState BoardResults::state() const
 QString BoardResults::text(Format format) const
 {
     const QString heading = m_eventName.isEmpty() ? m_board->windowTitle() : m_eventName;
-    return Results::write(Results::read(m_board->table(), state(), heading), format);
+    return Results::write(Results::read(m_board->table().bracket, state(), heading), format);
 }
 
 void BoardResults::askEventName()

@@ -6,9 +6,6 @@
 
 #include <optional>
 
-class Dialogs;
-class QWidget;
-
 // A roster file: a booker's list of names, one a line, that a board's draw or Random Winners
 // takes its names from. Every line that is not blank is a name ("#DIY" and "#1 Contender" are
 // names too), without the spaces around it. It is decoded as a bracket file is: UTF-16 behind a
@@ -21,9 +18,13 @@ constexpr qint64 MaxBytes = 1024 * 1024;
 // The names, or nothing when the bytes are no text (they hold a NUL character).
 std::optional<QStringList> namesIn(const QByteArray &bytes);
 
-// Asks for a roster file, starting in the folder given, and reads its names. Nothing when the
-// user cancels, or when the file cannot be read, is not a text file, is too large or holds no
-// names: the user is told which.
-std::optional<QStringList> choose(QWidget *parent, Dialogs &dialogs, const QString &start);
+// A roster file's names, or the message that says why it gives none: it cannot be read, is not a
+// regular file or not a text file, is too large, or holds no names.
+struct Read
+{
+    QStringList names;
+    QString problem;
+};
+Read readFile(const QString &path);
 
 } // namespace Roster

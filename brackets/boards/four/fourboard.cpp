@@ -132,26 +132,21 @@ std::vector<Round> rounds()
 
 Table makeTable()
 {
-    Table table {
+    return {
             {"frm4", "The 4 Man Final Four Mode", 11385, 7020, ButtonFace, "gfx/background.jpg"},
             widgets(),
-            matches(),
+            {"four", matches(), finals(), rounds(), slotList()},
             {Draw::CoinFlip, 1, 0},
             picks(),
             {{"Command12", grandFinalWin("Four4"), "Crown the winners' finalist champion"},
              {"Command13", grandFinalWin("four2"), "Crown the losers' finalist champion"},
              {"Command16", reset()}},
-            slotList(),
             "Command15",
             "Command14",
             "Command16",
             "Command17",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Four}},
-            "four",
-            finals(),
-            rounds(),
     };
-    return table;
 }
 
 } // namespace

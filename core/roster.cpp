@@ -2,13 +2,11 @@
 #include "roster.h"
 
 #include "bracketfile.h"
-#include "dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 
 namespace {
 
@@ -64,24 +62,18 @@ std::optional<QStringList> Roster::namesIn(const QByteArray &bytes)
     return names;
 }
 
-std::optional<QStringList> Roster::choose(QWidget *parent, Dialogs &dialogs, const QString &start)
+Roster::Read Roster::readFile(const QString &path)
 {
-    const QString path = dialogs.openFileName(parent, start, tr("Rosters (*.txt);;All Files (*)"));
-    if (path.isEmpty())
-        return std::nullopt;
     const QString shown = QDir::toNativeSeparators(path);
-    QString problem;
-    std::optional<QStringList> names;
-    if (const std::optional<QByteArray> bytes = readBytes(path, problem)) {
-        names = namesIn(*bytes);
-        if (!names)
-            problem = tr("\"%1\" is not a text file. A roster holds one name a line.").arg(shown);
-        else if (names->isEmpty())
-            problem = tr("The roster \"%1\" holds no names.").arg(shown);
+    Read read;
+    if (const std::optional<QByteArray> bytes = readBytes(path, read.problem)) {
+        if (std::optional<QStringList> names = namesIn(*bytes))
+            read.names = std::move(*names);
+        else
+            read.problem
+                    = tr("\"%1\" is not a text file. A roster holds one name a line.").arg(shown);
+        if (read.problem.isEmpty() && read.names.isEmpty())
+            read.problem = tr("The roster \"%1\" holds no names.").arg(shown);
     }
-    if (!problem.isEmpty()) {
-        dialogs.warn(parent, parent->windowTitle(), problem);
-        return std::nullopt;
-    }
-    return names;
+    return read;
 }

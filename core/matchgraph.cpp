@@ -6,38 +6,29 @@
 
 #include <algorithm>
 
-QString Board::openingText(const Table &table, const char *slot)
-{
-    for (const Form::Row &row : table.widgets) {
-        if (qstrcmp(row.name, slot) == 0)
-            return QString::fromUtf8(row.text);
-    }
-    qFatal("%s: no widget named %s", table.window.name, slot);
-}
-
 bool Board::holdsName(const QString &text, const QString &opening)
 {
     return !text.trimmed().isEmpty() && text != opening;
 }
 
-void Board::checkRounds(const Table &table)
+void Board::checkRounds(const Bracket &bracket)
 {
     QHash<QByteArray, int> rounds; // how many rounds name each match or final
-    for (const Match &match : table.matches)
+    for (const Match &match : bracket.matches)
         rounds.insert(match.title, 0);
-    for (const Final &final : table.finals)
+    for (const Final &final : bracket.finals)
         rounds.insert(final.title, 0);
-    for (const Round &round : table.rounds) {
+    for (const Round &round : bracket.rounds) {
         for (const char *title : round.matches) {
             auto found = rounds.find(title);
             if (found == rounds.end())
-                qFatal("%s: round %s names no match %s", table.window.name, round.name, title);
+                qFatal("%s: round %s names no match %s", bracket.id, round.name, title);
             ++*found;
         }
     }
     for (auto it = rounds.cbegin(); it != rounds.cend(); ++it) {
         if (it.value() != 1)
-            qFatal("%s: %s is in %d rounds", table.window.name, it.key().constData(), it.value());
+            qFatal("%s: %s is in %d rounds", bracket.id, it.key().constData(), it.value());
     }
 }
 
@@ -63,10 +54,10 @@ struct Feeder
     bool asWinner;
 };
 
-class Bracket
+class Graph
 {
 public:
-    explicit Bracket(const Table &table);
+    explicit Graph(const Bracket &bracket);
     std::vector<const char *> order() const;
 
 private:
@@ -80,11 +71,11 @@ private:
     std::vector<bool> m_winnersSide;
 };
 
-Bracket::Bracket(const Table &table)
+Graph::Graph(const Bracket &bracket)
 {
-    for (const Match &match : table.matches)
+    for (const Match &match : bracket.matches)
         m_contests.push_back({match.upper, match.lower, match.winners, match.loser});
-    for (const Final &final : table.finals)
+    for (const Final &final : bracket.finals)
         m_contests.push_back({final.upper, final.lower, final.winners, nullptr});
     for (int c = 0; c < int(m_contests.size()); ++c) {
         for (const char *winner : m_contests[size_t(c)].winners)
@@ -92,7 +83,7 @@ Bracket::Bracket(const Table &table)
         if (const char *loser = m_contests[size_t(c)].loser)
             m_feeders[loser].push_back({c, false});
     }
-    for (const char *entry : entrySlots(table))
+    for (const char *entry : entrySlots(bracket))
         m_entries.insert(entry);
     // Grown until it holds still: a contest joins once both its contenders come from it.
     m_winnersSide.assign(m_contests.size(), false);
@@ -108,7 +99,7 @@ Bracket::Bracket(const Table &table)
 }
 
 // A contest that writes its own contender (a grand final's champion line) does not feed itself.
-bool Bracket::fedByWinnersSide(const char *slot, int self) const
+bool Graph::fedByWinnersSide(const char *slot, int self) const
 {
     if (m_entries.contains(slot))
         return true;
@@ -124,7 +115,7 @@ bool Bracket::fedByWinnersSide(const char *slot, int self) const
 }
 
 // The one contest of the winners' side whose winner goes on to none of it; -1 unless just one.
-int Bracket::root() const
+int Graph::root() const
 {
     QSet<QByteArray> contenders;
     for (size_t c = 0; c < m_contests.size(); ++c) {
@@ -145,13 +136,13 @@ int Bracket::root() const
     return found;
 }
 
-void Bracket::read(const char *slot, std::vector<const char *> &order, int depth) const
+void Graph::read(const char *slot, std::vector<const char *> &order, int depth) const
 {
     if (m_entries.contains(slot)) {
         order.push_back(slot);
         return;
     }
-    // The depth bound stops a table whose winners feed in a circle.
+    // The depth bound stops a bracket whose winners feed in a circle.
     if (depth > int(m_contests.size()))
         return;
     for (const Feeder &feeder : m_feeders.value(slot)) {
@@ -164,7 +155,7 @@ void Bracket::read(const char *slot, std::vector<const char *> &order, int depth
     }
 }
 
-std::vector<const char *> Bracket::order() const
+std::vector<const char *> Graph::order() const
 {
     const int last = root();
     if (last < 0)
@@ -179,42 +170,42 @@ std::vector<const char *> Bracket::order() const
 
 } // namespace
 
-std::vector<const char *> Board::entrySlots(const Table &table)
+std::vector<const char *> Board::entrySlots(const Bracket &bracket)
 {
     QSet<QByteArray> filled, contenders;
-    for (const Match &match : table.matches) {
+    for (const Match &match : bracket.matches) {
         contenders << match.upper << match.lower;
         for (const char *winner : match.winners)
             filled << winner;
         if (match.loser)
             filled << match.loser;
     }
-    for (const Final &final : table.finals) {
+    for (const Final &final : bracket.finals) {
         for (const char *winner : final.winners)
             filled << winner;
     }
     std::vector<const char *> entries;
-    for (const Line &line : table.slotList) {
+    for (const Line &line : bracket.slotList) {
         if (contenders.contains(line.slot) && !filled.contains(line.slot))
             entries.push_back(line.slot);
     }
     return entries;
 }
 
-std::vector<const Match *> Board::firstRound(const Table &table)
+std::vector<const Match *> Board::firstRound(const Bracket &bracket)
 {
     QSet<QByteArray> entries;
-    for (const char *entry : entrySlots(table))
+    for (const char *entry : entrySlots(bracket))
         entries << entry;
     std::vector<const Match *> round;
-    for (const Match &match : table.matches) {
+    for (const Match &match : bracket.matches) {
         if (entries.contains(match.upper) && entries.contains(match.lower))
             round.push_back(&match);
     }
     return round;
 }
 
-std::vector<const char *> Board::bracketOrder(const Table &table)
+std::vector<const char *> Board::bracketOrder(const Bracket &bracket)
 {
-    return Bracket(table).order();
+    return Graph(bracket).order();
 }

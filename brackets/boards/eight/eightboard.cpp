@@ -201,26 +201,21 @@ std::vector<Round> rounds()
 Table makeTable()
 {
     const std::vector<Line> lines = slotList();
-    Table table {
+    return {
             {"frm8Tournament", "8 Man Tournaments", 11475, 6570, ButtonFace, "gfx/background.jpg"},
             widgets(),
-            matches(),
+            {"eight", matches(), {}, rounds(), lines},
             // One press in two the upper contender wins, one in four the lower, and one in four
             // nothing happens.
             {Draw::ScaledTwo, 1, 2},
             {},
             {{"Command39", clearing(lines)}},
-            lines,
             "Command37",
             "Command38",
             "Command39",
             "Command40",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::Eight}},
-            "eight",
-            {},
-            rounds(),
     };
-    return table;
 }
 
 } // namespace

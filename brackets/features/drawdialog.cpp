@@ -6,7 +6,7 @@
 #include "matchgraph.h"
 #include "pastenames.h"
 #include "randomgenerator.h"
-#include "roster.h"
+#include "rosterchooser.h"
 #include "shell.h"
 
 #include <QBoxLayout>
@@ -29,20 +29,20 @@ namespace {
 // The board's entry slots as the pure draw sees them: positions in file order.
 Drawing::Field fieldOf(const Board::Table &table)
 {
-    const std::vector<const char *> entries = Board::entrySlots(table);
+    const std::vector<const char *> entries = Board::entrySlots(table.bracket);
     const auto position = [&entries](const char *slot) {
         const auto found = std::find_if(entries.begin(), entries.end(),
                                         [slot](const char *e) { return qstrcmp(e, slot) == 0; });
         return int(found - entries.begin());
     };
-    std::vector<const Board::Match *> round = Board::firstRound(table);
+    std::vector<const Board::Match *> round = Board::firstRound(table.bracket);
     std::sort(round.begin(), round.end(), [&](const Board::Match *a, const Board::Match *b) {
         return position(a->upper) < position(b->upper);
     });
     Drawing::Field field;
     for (const Board::Match *match : round)
         field.uppers << position(match->upper), field.lowers << position(match->lower);
-    for (const char *slot : Board::bracketOrder(table))
+    for (const char *slot : Board::bracketOrder(table.bracket))
         field.bracketOrder << position(slot);
     const int places = field.places();
     if (places < 2 || (places & (places - 1)) || size_t(places) != entries.size()
@@ -248,7 +248,7 @@ namespace {
 QStringList entryTexts(const BoardWindow &board)
 {
     QStringList texts;
-    for (const char *entry : Board::entrySlots(board.table()))
+    for (const char *entry : Board::entrySlots(board.table().bracket))
         texts << board.slot(entry).text();
     return texts;
 }
@@ -258,7 +258,7 @@ QStringList namesOnBoard(const BoardWindow &board)
 {
     const Board::Table &table = board.table();
     QStringList names;
-    for (const char *entry : Board::entrySlots(table)) {
+    for (const char *entry : Board::entrySlots(table.bracket)) {
         const QString name = board.slot(entry).text().trimmed();
         if (Board::holdsName(name, Board::openingText(table, entry)) && name != Drawing::bye())
             names << name;
@@ -270,7 +270,7 @@ QStringList namesOnBoard(const BoardWindow &board)
 
 std::function<void()> FieldDraw::ask(BoardWindow &board, Drawing::Memory &memory)
 {
-    const QString id = QString::fromLatin1(board.table().id);
+    const QString id = QString::fromLatin1(board.table().bracket.id);
     Drawing::Choices offered = memory.choices;
     QStringList names = namesOnBoard(board);
     if (const auto last = memory.lastDraws.constFind(id);
@@ -294,7 +294,7 @@ std::function<void()> FieldDraw::ask(BoardWindow &board, Drawing::Memory &memory
     memory.lastDraws.insert(id, {names, again, texts});
     return [&board, texts, choices] {
         board.showOpening();
-        const std::vector<const char *> entries = Board::entrySlots(board.table());
+        const std::vector<const char *> entries = Board::entrySlots(board.table().bracket);
         for (size_t i = 0; i < entries.size(); ++i)
             board.slot(entries[i]).setText(texts.at(qsizetype(i)));
         if (choices.advanceByes)
@@ -318,9 +318,9 @@ bool FieldDraw::advanceByes(BoardWindow &board)
     };
     bool changedAny = false;
     // Each pass that changes something moves a bye a round on, so the rounds bound the passes.
-    for (size_t pass = 0; pass <= table.matches.size(); ++pass) {
+    for (size_t pass = 0; pass <= table.bracket.matches.size(); ++pass) {
         bool changed = false;
-        for (const Board::Match &match : table.matches) {
+        for (const Board::Match &match : table.bracket.matches) {
             const Drawing::ByeCall call
                     = Drawing::byeCall(board.slot(match.upper).text(), holdsName(match.upper),
                                        board.slot(match.lower).text(), holdsName(match.lower));

@@ -33,7 +33,7 @@ namespace {
 QList<QLineEdit *> entrySlots(const BoardWindow &board)
 {
     QList<QLineEdit *> slots;
-    for (const Board::Line &line : board.table().slotList) {
+    for (const Board::Line &line : board.table().bracket.slotList) {
         if (auto *entry = qobject_cast<QLineEdit *>(board.widget(line.slot)))
             slots << entry;
     }

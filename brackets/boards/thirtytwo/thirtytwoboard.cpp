@@ -307,21 +307,17 @@ Table makeTable()
             {"frm32", "32-Man Single Elmination Tournament", 11790, 7470, Blue,
              "gfx/background.jpg"},
             widgets(),
-            matches(),
+            {"thirtytwo", matches(), finals(), rounds(), slots},
             {}, // no pick buttons: every match is decided by hand
             {},
             {{"Command1", finalWin("Label6"), "Crown the upper semi-final's winner champion"},
              {"Command2", finalWin("Label3"), "Crown the lower semi-final's winner champion"},
              {"Command4", reset(slots)}},
-            slots,
             "Command9",
             "Command10",
             "Command4",
             "Command3",
             {{NavOp::Show, WindowId::Main}, {NavOp::Unload, WindowId::ThirtyTwo}},
-            "thirtytwo",
-            finals(),
-            rounds(),
     };
 }
 

@@ -26,13 +26,13 @@ BoardJournal::BoardJournal(BoardWindow *board, const QString &folder)
     , m_menu(new QMenu(tr("Restore Bracket"), board))
 {
     const Board::Table &table = board->table();
-    m_layout.board = QString::fromLatin1(table.id);
+    m_layout.board = QString::fromLatin1(table.bracket.id);
     m_ownPath = Journal::newPath(folder, m_layout.board);
-    for (const Board::Line &line : table.slotList) {
+    for (const Board::Line &line : table.bracket.slotList) {
         m_layout.slots << QString::fromLatin1(line.slot);
         m_layout.holders << line.holder;
     }
-    for (const char *entry : Board::entrySlots(table))
+    for (const char *entry : Board::entrySlots(table.bracket))
         m_entrySlots.append({QString::fromLatin1(entry), Board::openingText(table, entry)});
     for (QWidget *widget : board->tableWidgets()) {
         m_listed << m_layout.slots.contains(widget->objectName());

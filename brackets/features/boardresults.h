@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "results.h"
+#include "bracketresults.h"
 
 #include <QObject>
 
@@ -38,6 +38,7 @@ private:
     QString saveStart() const;
 
     BoardWindow *m_board;
+    Results::BoardState m_opened; // every slot the results read, with the text it opened with
     QString m_eventName;
     QString m_lastFolder;
 };

@@ -293,25 +293,20 @@ std::vector<Round> rounds()
 
 Table makeTable()
 {
-    Table table {
+    return {
             {"frm16", "16-manTournament", 11880, 7590, ButtonFace, "gfx/background.jpg"},
             widgets(),
-            matches(),
+            {"sixteen", matches(), finals(), rounds(), slotList()},
             {Draw::CoinFlip, 1, 0},
             {},
             actions(),
-            slotList(),
             "Command37",
             "Command38",
             "Command39",
             "Command40",
             // The menu was only hidden behind this board: it comes back as it was left.
             {{NavOp::Unload, WindowId::Sixteen}, {NavOp::Show, WindowId::Main}},
-            "sixteen",
-            finals(),
-            rounds(),
     };
-    return table;
 }
 
 } // namespace

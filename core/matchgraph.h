@@ -1,25 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "boardtable.h"
+#include "bracket.h"
 
 #include <QString>
 
-// What a board's table tells of its tournament beyond its buttons: which text a slot showed when
-// the board opened, whether a slot holds a name, and the rounds its matches are played in.
-// Drawing a field and writing the results build on these, for every board alike.
+// What a bracket's structure tells of its tournament: whether a slot holds a name, the rounds its
+// matches are played in, and the graph of its matches. Drawing a field and writing the results
+// build on these, for every board alike.
 namespace Board {
-
-// The text a slot shows when its board opens: "" for most, "Winner", "Loser 2" or "#1 Wrestler"
-// on some boards.
-QString openingText(const Table &table, const char *slot);
 
 // A slot holds a name unless it is blank or still shows the text it opened with.
 bool holdsName(const QString &text, const QString &opening);
 
 // Stops the program when a round names a match or final the board lacks, or leaves one out, or
 // names one twice: a fault of the board's table, caught by the first test that opens the board.
-void checkRounds(const Table &table);
+void checkRounds(const Bracket &bracket);
 
 } // namespace Board
 
@@ -27,14 +23,14 @@ void checkRounds(const Table &table);
 namespace Board {
 
 // The slots a draw fills: contenders of a match that no match or final fills, in file order.
-std::vector<const char *> entrySlots(const Table &table);
+std::vector<const char *> entrySlots(const Bracket &bracket);
 
-// The matches whose contenders are both entry slots, in the table's order.
-std::vector<const Match *> firstRound(const Table &table);
+// The matches whose contenders are both entry slots, in the bracket's order.
+std::vector<const Match *> firstRound(const Bracket &bracket);
 
 // The entry slots as the bracket reads them: the winners' side (every match and final fed only
 // by entry slots and the winners of the winners' side) as a tree from its last match or final
 // down, upper contender before lower. Empty when the winners' side is no such tree.
-std::vector<const char *> bracketOrder(const Table &table);
+std::vector<const char *> bracketOrder(const Bracket &bracket);
 
 } // namespace Board

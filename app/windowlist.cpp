@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowlist.h"
+
+#include "boardmaker.h"
+#include "eight/eightboard.h"
+#include "feudplanner.h"
+#include "four/fourboard.h"
+#include "gimmickgenerator.h"
+#include "mainmenu.h"
+#include "randomwinners.h"
+#include "shell.h"
+#include "sixteen/sixteenboard.h"
+#include "thirtytwo/thirtytwoboard.h"
+
+#include <memory>
+
+void registerWindows(Shell &shell)
+{
+    // Lives as long as the registry keeps these factories: for the whole run.
+    const auto boards = std::make_shared<BoardMaker>(shell);
+    const auto board = [boards](const Board::Table &(*table)()) {
+        return [boards, table] { return boards->make(table()); };
+    };
+    WindowRegistry &windows = shell.windows();
+    windows.setFactory(WindowId::Main, [&shell] { return makeMainMenu(shell); });
+    windows.setFactory(WindowId::Four, board(fourManBoard));
+    windows.setFactory(WindowId::Eight, board(eightManBoard));
+    windows.setFactory(WindowId::Sixteen, board(sixteenManBoard));
+    windows.setFactory(WindowId::ThirtyTwo, board(thirtyTwoManBoard));
+    windows.setFactory(WindowId::Random, [&shell] { return makeRandomWinners(shell); });
+    windows.setFactory(WindowId::Roster, [&shell] { return makeGimmickGenerator(shell); });
+    windows.setFactory(WindowId::FeudPlanner, [&shell] { return makeFeudPlanner(shell); });
+}
