@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal.h"
 
-#include "safesave.h"
+#include "keeping.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUuid>
-
-#include <algorithm>
 
 namespace Journal {
 
@@ -22,15 +16,9 @@ namespace {
 
 // Raised whenever a journal's lines change meaning; journals of other versions are not used.
 constexpr int Version = 1;
-// A journal is a bracket file and a few lines; anything far larger is not one.
-constexpr qint64 LargestJournal = 64 * 1024 * 1024;
+
 const QByteArray Marker = QByteArrayLiteral("kayfabe-kit journal");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
-
-QByteArray digest(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-}
 
 // A value of the lines after the bracket file: one word, whatever the text holds.
 QByteArray encoded(const QString &text)
@@ -121,28 +109,17 @@ QByteArray write(const Layout &layout, const Entry &entry)
         if (!storable)
             unstorable << slot;
     }
-    QByteArray bytes = BracketFile::write(texts, layout.holders);
-    const qsizetype bracketBytes = bytes.size();
-    bytes += trailer(layout, entry, unstorable);
-    return bytes + "end " + QByteArray::number(bracketBytes) + ' ' + digest(bytes) + LineEnd;
+    const QByteArray bracket = BracketFile::write(texts, layout.holders);
+    return withEnd(bracket + trailer(layout, entry, unstorable), bracket.size());
 }
 
 ReadResult read(const QByteArray &bytes, const Layout &layout)
 {
-    // Any cut loses the end line's line end; any other change, its digest.
-    if (bytes.size() < 4 || !bytes.endsWith(LineEnd))
+    const std::optional<Ended> ended = checkedEnd(bytes);
+    if (!ended)
         return damaged();
-    const qsizetype endLine = bytes.lastIndexOf(LineEnd, bytes.size() - 3) + 2;
-    if (endLine < 2)
-        return damaged();
-    const QList<QByteArray> end = bytes.mid(endLine, bytes.size() - 2 - endLine).split(' ');
-    const QByteArray body = bytes.left(endLine);
-    bool ok = false;
-    const qsizetype bracketBytes = end.size() == 3 ? end[1].toLongLong(&ok) : 0;
-    if (!ok || end[0] != "end" || bracketBytes < 0 || bracketBytes > endLine
-        || end[2] != digest(body))
-        return damaged();
-
+    const QByteArray &body = ended->body;
+    const qsizetype bracketBytes = ended->count;
     const QByteArray rest = body.mid(bracketBytes);
     if (!rest.endsWith(LineEnd))
         return damaged();
@@ -179,68 +156,18 @@ QString folder(const QStringList &arguments)
     return QDir(stateFolder()).filePath(QStringLiteral("kayfabe-kit/boards"));
 }
 
-QString newPath(const QString &folder, const QString &board)
+Kind kindOf(const Layout &layout)
 {
-    const QString stamp
-            = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString unique = QUuid::createUuid().toString(QUuid::Id128).left(8);
-    return QDir(folder).filePath(QStringLiteral("%1-%2-%3.txt").arg(board, stamp, unique));
-}
-
-ReadResult readFile(const QString &path, const Layout &layout)
-{
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || info.size() > LargestJournal || !file.open(QIODevice::ReadOnly))
-        return damaged();
-    // A file that grew since it was looked at is still read no further than any journal goes.
-    const QByteArray bytes = file.read(LargestJournal + 1);
-    return bytes.size() > LargestJournal ? damaged() : read(bytes, layout);
-}
-
-QList<Kept> kept(const QString &folder, const Layout &layout)
-{
-    const QDir dir(folder);
-    // Pipes and devices too, which are listed as damaged and never read.
-    QStringList names
-            = dir.entryList({layout.board + QStringLiteral("-*.txt")}, QDir::Files | QDir::System);
-    if (dir.exists(layout.board + QStringLiteral(".txt")))
-        names << layout.board + QStringLiteral(".txt");
-    QList<Kept> brackets;
-    for (const QString &name : std::as_const(names)) {
-        Kept bracket {dir.filePath(name), readFile(dir.filePath(name), layout), {}};
-        bracket.when = bracket.read.entry ? bracket.read.entry->left
-                                          : QFileInfo(bracket.path).lastModified().toUTC();
-        brackets << bracket;
-    }
-    std::stable_sort(brackets.begin(), brackets.end(),
-                     [](const Kept &a, const Kept &b) { return a.when > b.when; });
-    return brackets;
-}
-
-bool keep(const QString &folder, const QString &ownPath, const Layout &layout,
-          const std::optional<Entry> &entry, QString &error)
-{
-    QList<Kept> brackets = kept(folder, layout);
-    const bool held
-            = entry && std::none_of(brackets.cbegin(), brackets.cend(), [&](const Kept &k) {
-                  return k.path != ownPath && k.read.entry && k.read.entry->state == entry->state;
-              });
-    if (!held) {
-        QFile::remove(ownPath);
-        return true;
-    }
-    if (!QDir().mkpath(folder)) {
-        error = QCoreApplication::translate("Journal", "the folder cannot be made");
-        return false;
-    }
-    if (!SafeSave::write(ownPath, write(layout, *entry), error))
-        return false;
-    brackets.removeIf([&](const Kept &k) { return k.path == ownPath; });
-    // The one just written is the newest.
-    for (qsizetype i = MaxKept - 1; i < brackets.size(); ++i)
-        QFile::remove(brackets[i].path);
-    return true;
+    const auto entry = [layout](const QByteArray &bytes) { return read(bytes, layout).entry; };
+    return {layout.board,
+            [entry](const QByteArray &bytes) {
+                const std::optional<Entry> read = entry(bytes);
+                return read ? read->left : QDateTime();
+            },
+            [entry](const QByteArray &a, const QByteArray &b) {
+                const std::optional<Entry> first = entry(a), second = entry(b);
+                return first && second && first->state == second->state;
+            }};
 }
 
 QString whenLeft(const QDateTime &left, int names, const QDateTime &now)

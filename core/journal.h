@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bracketfile.h"
+#include "keeping.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -60,35 +61,8 @@ ReadResult read(const QByteArray &bytes, const Layout &layout);
 // --no-journal among the arguments or by KAYFABE_NO_JOURNAL=1.
 QString folder(const QStringList &arguments);
 
-// Each board keeps this many brackets; beyond them the oldest goes.
-constexpr int MaxKept = 10;
-
-// A kept bracket: its file, what it holds, and when it was left (for one that cannot be used,
-// when its file was last written).
-struct Kept
-{
-    QString path;
-    ReadResult read;
-    QDateTime when;
-};
-
-// A file of its own for one opening of a board, so that two openings, two sessions or two copies
-// of the program never write over each other's brackets.
-QString newPath(const QString &folder, const QString &board);
-
-// Every bracket kept for the board, newest first: its own files, and the one file a board kept
-// before it kept several.
-QList<Kept> kept(const QString &folder, const Layout &layout);
-
-// A file that is not a regular file (a pipe, a device) or is larger than any journal is damaged,
-// and is never waited on or read without bound.
-ReadResult readFile(const QString &path, const Layout &layout);
-
-// Keeps one opening's bracket in its own file: written whole, unless there is none to keep (the
-// board is as it opened) or another kept bracket holds the same, and then any file it had goes.
-// Then the oldest beyond MaxKept go. False, with the reason, when the folder cannot be written.
-bool keep(const QString &folder, const QString &ownPath, const Layout &layout,
-          const std::optional<Entry> &entry, QString &error);
+// How the journal reads a board's kept files, for Journal::stored and Journal::keep.
+Kind kindOf(const Layout &layout);
 
 // "left today at 21:14, 14 names", for the entry that restores a journal.
 QString whenLeft(const QDateTime &left, int names, const QDateTime &now);

@@ -134,8 +134,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(mkfifo(qPrintable(folder() + "/eight-pipe.txt"), 0600) == 0);
         QVERIFY(QFile::link("/dev/zero", folder() + "/eight-zero.txt"));
-        const QList<Kept> damaged = kept(folder(), layout);
-        QVERIFY(damaged.size() == 2 && !damaged[0].read.entry && !damaged[1].read.entry);
+        const QList<Stored> damaged = stored(folder(), kindOf(layout));
+        QVERIFY(damaged.size() == 2 && !damaged[0].bytes && !damaged[1].bytes);
 #endif
     }
 

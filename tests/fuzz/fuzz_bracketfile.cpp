@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the bracket file reader and writer. The first byte picks the lines' holder kinds (one
 // of the four boards' files, or a pattern taken from the next bytes); the rest is read as a file,
-// and cut at NUL bytes into names that must come back unchanged through write and read.
+// and cut at NUL bytes into names that must come back unchanged through write and read. The rest
+// is read as a round-robin file too, which, when it reads, must come back the same once written.
 #include "boardlists.h"
 #include "bracketfile.h"
+#include "roundrobin.h"
 
 #include <QBuffer>
 
@@ -77,6 +79,15 @@ void writtenNamesComeBack(const QByteArray &data, const QList<Holder> &holders, 
     require(result.values == texts, "every written name comes back unchanged");
 }
 
+void aRoundRobinReadComesBackWritten(const QByteArray &file)
+{
+    const RoundRobin::ReadResult result = RoundRobin::read(file);
+    if (!result.file)
+        return require(!result.error.isEmpty(), "a refused round robin says why");
+    const RoundRobin::ReadResult again = RoundRobin::read(RoundRobin::write(*result.file));
+    require(again.file && *again.file == *result.file, "a round robin read comes back written");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -89,5 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             = selector & 0x80 ? pattern(rest) : boardLists().at(selector % 4).holders();
     readIsWholeOrAPreciseError(rest, holders);
     writtenNamesComeBack(rest, holders, selector & 0x40);
+    aRoundRobinReadComesBackWritten(rest);
     return 0;
 }
