@@ -25,6 +25,11 @@ windows_build() {
     CCACHE_BASEDIR=$PWD cmake --build build-windows -j "$(nproc)"
 }
 
+# The version build-windows is configured for, which the packages' names carry.
+windows_version() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt
+}
+
 # build-windows/kayfabe-kit-<version>-windows-x64.zip and kayfabe-kit-<version>-setup-x64.exe.
 windows_package() {
     windows_build
