@@ -14,8 +14,10 @@ windows_build() {
         echo "or point KAYFABE_WINDOWS_QT at one built the same way." >&2
         exit 1
     fi
+    # The fonts are the ones cmake/wine-run.sh gives Qt under Wine.
     need_packages cmake ninja-build qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
-        binutils-mingw-w64-x86-64 nsis zip unzip ccache wine wine64 xvfb xauth xdotool x11-utils imagemagick
+        binutils-mingw-w64-x86-64 nsis zip unzip ccache wine wine64 xvfb xauth xdotool x11-utils imagemagick \
+        fonts-liberation2 fonts-dejavu-core
     if [ ! -f build-windows/build.ninja ]; then
         # Unchanged files come from ccache's cache, shared with other checkouts.
         KAYFABE_WINDOWS_QT=$windows_qt cmake -S . -B build-windows -G Ninja \
