@@ -39,23 +39,53 @@ windows_package() {
 }
 
 # The test suite under Wine, offscreen, then the installer and the zip on Wine's desktop, each
-# in a fresh Wine prefix of its own.
+# in a fresh Wine prefix of its own. Each step runs in a process group of its own, so that an
+# interrupted run (Ctrl+C, a kill) ends the step and whatever it started, and then every Wine
+# server of the prefixes with its programs, before the prefixes go.
 windows_test() {
-    local prefixes status=0
-    prefixes=$(mktemp -d)
+    local status=0
+    windows_prefixes=$(mktemp -d)
+    trap windows_test_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
     # One at a time: Wine has one desktop, and two tests' windows would take each other's focus.
-    WINEPREFIX=$prefixes/tests ctest --test-dir build-windows --output-on-failure -j 1 || status=$?
+    windows_step env WINEPREFIX="$windows_prefixes/tests" \
+        ctest --test-dir build-windows --output-on-failure -j 1 || status=$?
     if [ "$status" -eq 0 ]; then
         # The installed program shows its windows on Xvfb, whatever platform the tests used.
-        WINEPREFIX=$prefixes/packages env -u QT_QPA_PLATFORM xvfb-run -n $((RANDOM % 500 + 100)) \
-            -s '-screen 0 1024x768x24' tests/wine/packages.sh build-windows || status=$?
+        windows_step env -u QT_QPA_PLATFORM WINEPREFIX="$windows_prefixes/packages" \
+            xvfb-run -n $((RANDOM % 500 + 100)) -s '-screen 0 1024x768x24' \
+            tests/wine/packages.sh build-windows || status=$?
     fi
-    # Each prefix's Wine server writes its registry as it ends: wait for it before the files go.
+    windows_test_cleanup
+    trap - EXIT INT TERM HUP
+    return "$status"
+}
+
+# windows_step <command>...: runs the command in a session of its own and waits for it.
+windows_step() {
+    local status=0
+    setsid "$@" &
+    windows_step_pid=$!
+    wait "$windows_step_pid" || status=$?
+    windows_step_pid=
+    return "$status"
+}
+
+windows_test_cleanup() {
+    if [ -n "${windows_step_pid:-}" ]; then
+        kill -TERM -- -"$windows_step_pid" 2>/dev/null || true
+        wait "$windows_step_pid" 2>/dev/null || true
+        windows_step_pid=
+    fi
+    # Each prefix's Wine server ends its programs, and writes its registry as it ends: wait for
+    # it before the files go.
     local prefix
-    for prefix in "$prefixes"/*; do
+    for prefix in "$windows_prefixes"/*; do
+        [ -d "$prefix" ] || continue
         WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
         WINEPREFIX=$prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
     done
-    rm -rf "$prefixes"
-    return "$status"
+    rm -rf "$windows_prefixes"
 }

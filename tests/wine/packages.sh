@@ -11,7 +11,8 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 runner=$(realpath "$(dirname "$0")/../../cmake/wine-run.sh")
 wine() { "$runner" --bare "$@"; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+program= # the program started last, ended with the script whatever way it ends
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_and_exit <program.exe>: from a folder without pictures, the main menu comes up at its
@@ -19,7 +20,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_and_exit() {
     mkdir -p "$work/elsewhere"
     (cd "$work/elsewhere" && QT_FORCE_STDERR_LOGGING=1 exec "$runner" --bare "$1" >"$work/log" 2>&1) &
-    local program=$! window
+    program=$!
+    local window
     window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Main Menu$' | head -n1) \
         || fail "no main menu from $1: $(cat "$work/log")"
     sleep 2 # lets it paint
@@ -27,6 +29,7 @@ start_and_exit() {
     [ -z "${KAYFABE_SHOTS:-}" ] || import -window root "$KAYFABE_SHOTS/wine-main-menu.png"
     xdotool windowfocus --sync "$window" key alt+x
     wait "$program" || fail "$1 ended with code $?: $(cat "$work/log")"
+    program=
     ! grep -q built-in "$work/log" || fail "pictures not found beside $1"
 }
 
