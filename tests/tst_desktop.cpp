@@ -137,7 +137,8 @@ private Q_SLOTS:
     }
 
     // The package unpacked anywhere holds desktop files that pass the desktops' validators and
-    // both icons, and its program starts from any folder, finds its own pictures and comes up.
+    // both icons, and its program tells its version without a display, starts from any folder,
+    // finds its own pictures and comes up.
     void installedPackageStartsAnywhere()
     {
 #ifdef KAYFABE_SANITIZED
@@ -149,6 +150,10 @@ private Q_SLOTS:
         QVERIFY(run("dpkg-deb", {"-f", deb, "Depends"}).contains("libqt6widgets6"));
         QVERIFY(run("dpkg-deb", {"-x", deb, root.path()}) != "!");
         const QString usr = root.filePath("usr/"), share = usr + "share/", id = KAYFABE_APP_ID;
+        QCOMPARE(run("env",
+                     {"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                      usr + "bin/kayfabe-kit", "--version"}),
+                 "Kayfabe Kit " KAYFABE_VERSION "\n");
         QVERIFY(run("desktop-file-validate", {share + "applications/" + id + ".desktop"}) != "!");
         const QString metainfo = share + "metainfo/" + id + ".metainfo.xml";
         QVERIFY(run("appstreamcli", {"validate", "--no-net", metainfo}) != "!");
