@@ -32,10 +32,51 @@ windows_version() {
     sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt
 }
 
-# build-windows/kayfabe-kit-<version>-windows-x64.zip and kayfabe-kit-<version>-setup-x64.exe.
+# build-windows/kayfabe-kit-<version>-windows-x64.zip, kayfabe-kit-<version>-setup-x64.exe and
+# kayfabe-kit-<version>-windows-qt-source.tar.xz.
 windows_package() {
     windows_build
     (cd build-windows && cpack -G "ZIP;NSIS" >/dev/null)
+    windows_qt_source
+}
+
+# The source of the Qt the packages ship, as its licence (the LGPL) asks: Debian's qt6-base
+# source package the Qt was built from (named in the stamp scripts/windows-qt.sh leaves; a Qt
+# without one was built from the source of Debian's own Qt tools), with the script and toolchain
+# file that build it. The source package is fetched once, into the cache beside the Qt.
+windows_qt_source() {
+    local debian_version sources name built_with=()
+    debian_version=$(sed -n 's/^qt6-base //p' "$windows_qt/.built-by-kayfabe-kit" 2>/dev/null) || true
+    [ -n "$debian_version" ] || debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
+    sources=$windows_qt-source/$debian_version
+    if [ ! -f "$sources/.complete" ]; then
+        need_source_lines
+        mkdir -p "$sources"
+        (cd "$sources" && apt-get source --download-only -qq "qt6-base=$debian_version")
+        touch "$sources/.complete"
+    fi
+    name=kayfabe-kit-$(windows_version)-windows-qt-source
+    mkdir -p build-windows/qt-source
+    cat >build-windows/qt-source/README.txt <<EOF
+The Qt libraries in Kayfabe Kit $(windows_version) for Windows are Qt 6.4.2, built from Debian's
+qt6-base $debian_version source package in this folder (qt6-base_*.dsc and the tarballs it
+names) by scripts/windows-qt.sh with cmake/mingw64-toolchain.cmake, on Debian 12 with mingw-w64.
+To build them again, run on Debian 12:
+
+    scripts/windows-qt.sh
+
+It unpacks the source package here (dpkg-source -x), builds it, and installs the Qt into
+~/.cache/kayfabe-kit/qt-6.4.2-mingw64 (or \$KAYFABE_WINDOWS_QT).
+EOF
+    # A prebuilt Qt keeps the toolchain file it was built with in its folder.
+    [ ! -f "$windows_qt/mingw64-posix-toolchain.cmake" ] \
+        || built_with=(-C "$windows_qt" mingw64-posix-toolchain.cmake)
+    tar --sort=name --mtime="@$(source_date_epoch)" --owner=0 --group=0 --numeric-owner \
+        --mode=u+rwX,go=rX --transform="s|^|$name/|" -cf - -C build-windows/qt-source README.txt \
+        -C "$sources" $(cd "$sources" && echo qt6-base_*) "${built_with[@]}" \
+        -C "$PWD" scripts/windows-qt.sh scripts/packages.sh cmake/mingw64-toolchain.cmake \
+        | xz -0 -T1 >"build-windows/$name.tar.xz.part"
+    mv "build-windows/$name.tar.xz.part" "build-windows/$name.tar.xz"
 }
 
 # The test suite under Wine, offscreen, then the installer and the zip on Wine's desktop, each
