@@ -155,8 +155,14 @@ private Q_SLOTS:
                       usr + "bin/kayfabe-kit", "--version"}),
                  "Kayfabe Kit " KAYFABE_VERSION "\n");
         QVERIFY(run("desktop-file-validate", {share + "applications/" + id + ".desktop"}) != "!");
-        const QString metainfo = share + "metainfo/" + id + ".metainfo.xml";
-        QVERIFY(run("appstreamcli", {"validate", "--no-net", metainfo}) != "!");
+        // Every issue, pedantic ones too, is a fault but two: Debian 12's AppStream 0.16 predates
+        // the <developer> tag, and the application id keeps the capitals it was published with.
+        const QString report = run(
+                "appstreamcli",
+                {"validate", "--pedantic", "--no-net", share + "metainfo/" + id + ".metainfo.xml"});
+        const QRegularExpression fault(
+                "^[EWIP]: (?!.*(unknown-tag developer$|cid-contains-upper))");
+        QVERIFY2(report != "!" && report.split('\n').filter(fault).isEmpty(), qPrintable(report));
         for (const QString size : {"48x48", "256x256"})
             QVERIFY(QFileInfo::exists(share + "icons/hicolor/" + size + "/apps/" + id + ".png"));
         // Qt's painting log tells from outside when the menu has been painted on screen, and the
