@@ -37,7 +37,21 @@ windows_version() {
 windows_package() {
     windows_build
     (cd build-windows && cpack -G "ZIP;NSIS" >/dev/null)
+    windows_zip_in_order
     windows_qt_source
+}
+
+# CPack's zip holds the files in the order the file system lists them, which differs from one
+# machine to the next: the zip is written again from the same folder in name order, each file
+# with the commit's time and nothing else of the machine's (-X), so the same commit gives the same
+# zip anywhere.
+windows_zip_in_order() {
+    local name folder=build-windows/_CPack_Packages/win64/ZIP
+    name=kayfabe-kit-$(windows_version)-windows-x64
+    find "$folder/$name" -exec touch -h -d "@$(source_date_epoch)" {} +
+    rm -f "$folder/$name.sorted.zip"
+    (cd "$folder" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -q -@ "$name.sorted.zip")
+    mv "$folder/$name.sorted.zip" "build-windows/$name.zip"
 }
 
 # The source of the Qt the packages ship, as its licence (the LGPL) asks: Debian's qt6-base
