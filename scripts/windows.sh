@@ -82,9 +82,13 @@ To build them again, run on Debian 12:
 It unpacks the source package here (dpkg-source -x), builds it, and installs the Qt into
 ~/.cache/kayfabe-kit/qt-6.4.2-mingw64 (or \$KAYFABE_WINDOWS_QT).
 EOF
-    # A prebuilt Qt keeps the toolchain file it was built with in its folder.
-    [ ! -f "$windows_qt/mingw64-posix-toolchain.cmake" ] \
-        || built_with=(-C "$windows_qt" mingw64-posix-toolchain.cmake)
+    # A Qt built elsewhere by the same recipe keeps the toolchain file it was built with.
+    if [ -f "$windows_qt/mingw64-posix-toolchain.cmake" ]; then
+        built_with=(-C "$windows_qt" mingw64-posix-toolchain.cmake)
+        printf '%s\n' "This Qt was built with the toolchain file in this folder," \
+            "mingw64-posix-toolchain.cmake, which sets the same compilers and paths." \
+            >>build-windows/qt-source/README.txt
+    fi
     tar --sort=name --mtime="@$(source_date_epoch)" --owner=0 --group=0 --numeric-owner \
         --mode=u+rwX,go=rX --transform="s|^|$name/|" -cf - -C build-windows/qt-source README.txt \
         -C "$sources" $(cd "$sources" && echo qt6-base_*) "${built_with[@]}" \
