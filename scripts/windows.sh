@@ -60,8 +60,10 @@ windows_zip_in_order() {
 # file that build it. The source package is fetched once, into the cache beside the Qt.
 windows_qt_source() {
     local debian_version sources name built_with=()
-    debian_version=$(sed -n 's/^qt6-base //p' "$windows_qt/.built-by-kayfabe-kit" 2>/dev/null) || true
-    [ -n "$debian_version" ] || debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
+    debian_version=$(sed -n 's/^qt6-base //p' "$windows_qt/.built-by-kayfabe-kit" 2>/dev/null) \
+        || true
+    [ -n "$debian_version" ] \
+        || debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
     sources=$windows_qt-source/$debian_version
     if [ ! -f "$sources/.complete" ]; then
         need_source_lines
@@ -112,10 +114,11 @@ windows_test() {
     windows_step env WINEPREFIX="$windows_prefixes/tests" \
         ctest --test-dir build-windows --output-on-failure -j 1 || status=$?
     if [ "$status" -eq 0 ]; then
-        # The installed program shows its windows on Xvfb, whatever platform the tests used.
+        # The installed program shows its windows on Xvfb, whatever platform the tests used; Xvfb's
+        # key goes with the prefixes, as xvfb-run leaves its own behind when it is killed.
         windows_step env -u QT_QPA_PLATFORM WINEPREFIX="$windows_prefixes/packages" \
             xvfb-run -n $((RANDOM % 500 + 100)) -s '-screen 0 1024x768x24' \
-            tests/wine/packages.sh build-windows || status=$?
+            -f "$windows_prefixes/Xauthority" tests/wine/packages.sh build-windows || status=$?
     fi
     windows_test_cleanup
     trap - EXIT INT TERM HUP
