@@ -10,6 +10,7 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -37,6 +38,13 @@ QString installedDataFolder()
 
 int main(int argc, char *argv[])
 {
+    // Answered before Qt starts, so that it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("Kayfabe Kit " KAYFABE_VERSION "\n", stdout);
+            return 0;
+        }
+    }
     if (!displayAvailable()) {
         std::fputs("kayfabe-kit: no display to show its windows on. Start it from a desktop "
                    "session, under Xvfb (xvfb-run ./run), or with QT_QPA_PLATFORM=offscreen.\n",

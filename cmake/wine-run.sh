@@ -33,9 +33,13 @@ mkdir -p "$WINEPREFIX"
     fi
     # The offscreen platform reads the fonts of one folder, not of its subfolders.
     if [ ! -d "$WINEPREFIX/qt-fonts" ]; then
+        fonts=(/usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf)
+        if [ ! -e "${fonts[0]}" ] || [ ! -e "${fonts[-1]}" ]; then
+            echo "wine-run.sh: the fonts of fonts-liberation2 and fonts-dejavu-core are missing" >&2
+            exit 1
+        fi
         mkdir -p "$WINEPREFIX/qt-fonts"
-        ln -sf /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf \
-            "$WINEPREFIX/qt-fonts/"
+        ln -sf "${fonts[@]}" "$WINEPREFIX/qt-fonts/"
     fi
 ) 9>"$WINEPREFIX/.kayfabe-lock"
 

@@ -4,7 +4,8 @@
 # cross-compiled for Windows x86-64 with mingw-w64 and Debian's own Qt tools, into
 # ${XDG_CACHE_HOME:-~/.cache}/kayfabe-kit/qt-6.4.2-mingw64 (or $KAYFABE_WINDOWS_QT). It takes
 # about an hour on two cores, once: a second run finds the stamp and does nothing. A Qt built
-# by the same recipe elsewhere is used by pointing KAYFABE_WINDOWS_QT at it.
+# by the same recipe elsewhere is used by pointing KAYFABE_WINDOWS_QT at it. Run from the
+# unpacked kayfabe-kit-<version>-windows-qt-source.tar.xz, it builds the source package in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=${KAYFABE_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/kayfabe-kit/qt-6.4.2-mingw64}
@@ -16,27 +17,25 @@ fi
 work=${prefix}-build
 
 source scripts/packages.sh
-# The source package needs a deb-src line for the archive the machine installs from.
-if [ "$(id -u)" -eq 0 ] && ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed -n '1,/^$/p' /etc/apt/sources.list.d/debian.sources | sed 's/^Types: deb$/Types: deb-src/' \
-            > /etc/apt/sources.list.d/kayfabe-kit-src.sources
-    else
-        grep -m1 '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' \
-            > /etc/apt/sources.list.d/kayfabe-kit-src.list
-    fi
-    apt-get update -qq
-fi
 need_packages cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools \
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 
 echo "Building Qt 6.4.2 for Windows in $work, to install it in $prefix."
 echo "This takes about an hour on two cores; it happens once."
 mkdir -p "$work"
+# The source package: the one beside this script's folder when there is one (the Windows
+# packages' Qt source tarball holds it), else Debian's current qt6-base.
 if ! compgen -G "$work/qt6-base-6.4.2*/CMakeLists.txt" >/dev/null; then
-    (cd "$work" && apt-get source -qq qt6-base)
+    dsc=$(compgen -G "$PWD/qt6-base_6.4.2*.dsc" | head -n1) || true
+    if [ -n "$dsc" ]; then
+        (cd "$work" && dpkg-source -x "$dsc" >/dev/null)
+    else
+        need_source_lines
+        (cd "$work" && apt-get source -qq qt6-base)
+    fi
 fi
 source_dir=$(compgen -G "$work/qt6-base-6.4.2*/CMakeLists.txt" | head -n1 | xargs dirname)
+debian_version=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
 
 # Kept: Core, Gui, Widgets, PrintSupport, Test, with their own copies of freetype (the offscreen
 # platform needs it), harfbuzz, png, jpeg, zlib, pcre2 and double-conversion.
@@ -59,6 +58,7 @@ KAYFABE_WINDOWS_QT=$prefix cmake -G Ninja -S "$source_dir" -B "$work/build" \
 # Ninja's status line, one a step: [done/total percent].
 NINJA_STATUS='[%f/%t %p] ' nice cmake --build "$work/build" --parallel "$(nproc)"
 cmake --install "$work/build" --strip
-touch "$stamp"
+# The stamp names the source package, which ./package windows publishes beside the packages.
+echo "qt6-base $debian_version" >"$stamp"
 rm -rf "$work"
 echo "The Windows Qt is in $prefix."

@@ -7,18 +7,21 @@
 # KAYFABE_SHOTS: a folder for pictures of the windows.
 set -euo pipefail
 build=$(realpath "$1")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 runner=$(realpath "$(dirname "$0")/../../cmake/wine-run.sh")
 wine() { "$runner" --bare "$@"; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+program= # the program started last, ended with the script whatever way it ends
+trap '[ -z "$program" ] || kill "$program" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_and_exit <program.exe>: from a folder without pictures, the main menu comes up at its
 # size with the shipped pictures, Alt+X ends the program with exit code 0.
 start_and_exit() {
     mkdir -p "$work/elsewhere"
-    (cd "$work/elsewhere" && QT_FORCE_STDERR_LOGGING=1 exec wine "$1" >"$work/log" 2>&1) &
-    local program=$! window
+    (cd "$work/elsewhere" && QT_FORCE_STDERR_LOGGING=1 exec "$runner" --bare "$1" >"$work/log" 2>&1) &
+    program=$!
+    local window
     window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Main Menu$' | head -n1) \
         || fail "no main menu from $1: $(cat "$work/log")"
     sleep 2 # lets it paint
@@ -26,11 +29,12 @@ start_and_exit() {
     [ -z "${KAYFABE_SHOTS:-}" ] || import -window root "$KAYFABE_SHOTS/wine-main-menu.png"
     xdotool windowfocus --sync "$window" key alt+x
     wait "$program" || fail "$1 ended with code $?: $(cat "$work/log")"
+    program=
     ! grep -q built-in "$work/log" || fail "pictures not found beside $1"
 }
 
 echo "== installer"
-wine "$(ls "$build"/kayfabe-kit-*-setup-x64.exe)" /S /AllUsers
+wine "$build/kayfabe-kit-$version-setup-x64.exe" /S /AllUsers
 /usr/lib/wine/wineserver -w
 installed="$WINEPREFIX/drive_c/Program Files/Kayfabe Kit"
 [ -f "$installed/kayfabe-kit.exe" ] || fail "nothing installed in $installed"
@@ -46,6 +50,6 @@ wine "$installed/Uninstall.exe" /S
 echo "== zip"
 unpacked="$work/Kayfabe Kit — Zürich Ñ"
 mkdir -p "$unpacked"
-unzip -q "$(ls "$build"/kayfabe-kit-*-windows-x64.zip)" -d "$unpacked"
-start_and_exit "$(ls "$unpacked"/*/kayfabe-kit.exe)"
+unzip -q "$build/kayfabe-kit-$version-windows-x64.zip" -d "$unpacked"
+start_and_exit "$unpacked/kayfabe-kit-$version-windows-x64/kayfabe-kit.exe"
 echo "The Windows packages work."
