@@ -130,7 +130,7 @@ Results::Report Results::read(const Bracket &bracket, const BoardState &state,
                               const QString &heading)
 {
     const Reader reader(bracket, state);
-    Report report {heading, {}, reader.champion()};
+    Report report {heading, {}, reader.champion(), {}};
     for (const Board::Round &round : bracket.rounds) {
         Round written {QString::fromUtf8(round.name), {}};
         for (const char *title : round.matches) {

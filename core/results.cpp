@@ -23,6 +23,9 @@ struct Style
     const char *winner; // %1: the winner's name
     const char *champion; // %1: the champion's name
     const char *end;
+    const char *standingsStart; // %1: the block's name
+    const char *standing; // %1 to %5: name, wins, losses, draws, points; none: a line in words
+    const char *standingsEnd;
 };
 
 // Every ASCII punctuation character gets a backslash, so a name makes no link, heading,
@@ -117,6 +120,9 @@ body { font-family: system-ui, sans-serif; line-height: 1.45; color: #111; backg
 h1 { font-size: 1.6em; margin: 0 0 .4em; }
 h2 { font-size: 1.15em; margin: 1.2em 0 .3em; border-bottom: 1px solid #bbb; }
 ul { margin: 0; padding-left: 1.3em; }
+table { border-collapse: collapse; }
+th, td { padding: .15em .6em; border-bottom: 1px solid #ddd; }
+th { text-align: left; } td + td, th + th { text-align: right; }
 .champion { display: inline-block; margin-top: 1.2em; padding: .4em .8em; font-size: 1.3em;
             font-weight: bold; background: #ffe680; border: 2px solid #b38f00; }
 @media print { body { max-width: none; } section { break-inside: avoid; } }
@@ -129,14 +135,22 @@ ul { margin: 0; padding-left: 1.3em; }
 const Style &styleOf(Format format)
 {
     static const Style styles[] = {
-            {isolated, isolated, "%1\n", "\n%1\n", "", "%1\n", "%1", "\nChampion: %1\n", ""},
+            {isolated, isolated, "%1\n", "\n%1\n", "", "%1\n", "%1", "\nChampion: %1\n", "",
+             "\n%1\n", nullptr, ""},
             {markdownText, markdownText, "# %1\n", "\n## %1\n\n", "", "- %1\n", "**%1**",
-             "\n**Champion: %1**\n", ""},
+             "\n**Champion: %1**\n", "",
+             "\n## %1\n\n| Wrestler | Wins | Losses | Draws | Points |\n"
+             "| --- | ---: | ---: | ---: | ---: |\n",
+             "| %1 | %2 | %3 | %4 | %5 |\n", ""},
             {bbcodeText, bbcodeText, "[b]%1[/b]\n", "\n[u]%1[/u]\n", "", "%1\n", "[b]%1[/b]",
-             "\n[b]Champion: %1[/b]\n", ""},
+             "\n[b]Champion: %1[/b]\n", "", "\n[u]%1[/u]\n", nullptr, ""},
             {htmlText, htmlName, PageStart, "<section>\n<h2>%1</h2>\n<ul>\n", "</ul>\n</section>\n",
              "<li>%1</li>\n", "<strong>%1</strong>", "<p class=\"champion\">Champion: %1</p>\n",
-             "</body>\n</html>\n"},
+             "</body>\n</html>\n",
+             "<section>\n<h2>%1</h2>\n<table>\n<thead>\n<tr><th>Wrestler</th><th>Wins</th>"
+             "<th>Losses</th><th>Draws</th><th>Points</th></tr>\n</thead>\n<tbody>\n",
+             "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>\n",
+             "</tbody>\n</table>\n</section>\n"},
     };
     return styles[static_cast<int>(format)];
 }
@@ -153,6 +167,33 @@ QString boutText(const Bout &bout, const Style &style)
         break;
     }
     return first + QStringLiteral(" vs. ") + second;
+}
+
+// "1 win", "2 losses", "0 draws".
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
+QString standingsText(const Results::Standings &standings, const Style &style)
+{
+    QString text = QString::fromUtf8(style.standingsStart).arg(style.escape(standings.name));
+    int place = 0;
+    for (const Results::Standing &row : standings.rows) {
+        const QString name = style.name(row.name);
+        if (style.standing) {
+            text += QString::fromUtf8(style.standing)
+                            .arg(name, QString::number(row.wins), QString::number(row.losses),
+                                 QString::number(row.draws), QString::number(row.points));
+            continue;
+        }
+        text += QStringLiteral("%1. %2 (%3, %4, %5): %6\n")
+                        .arg(QString::number(++place), name, counted(row.wins, "win", "wins"),
+                             counted(row.losses, "loss", "losses"),
+                             counted(row.draws, "draw", "draws"),
+                             counted(row.points, "point", "points"));
+    }
+    return text + QString::fromUtf8(style.standingsEnd);
 }
 
 } // namespace
@@ -172,6 +213,8 @@ QString Results::write(const Report &report, Format format)
     }
     if (!report.champion.isEmpty())
         text += part(style.champion, style.name(report.champion));
+    for (const Standings &standings : report.standings)
+        text += standingsText(standings, style);
     return text + QString::fromUtf8(style.end);
 }
 

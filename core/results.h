@@ -31,11 +31,29 @@ struct Round
     QList<Bout> bouts;
 };
 
+// A wrestler's line in a block's standings.
+struct Standing
+{
+    QString name;
+    int wins = 0;
+    int losses = 0;
+    int draws = 0;
+    int points = 0;
+};
+
+// A block's standings, leader first.
+struct Standings
+{
+    QString name; // "Block A"
+    QList<Standing> rows;
+};
+
 struct Report
 {
     QString heading;
     QList<Round> rounds; // only rounds with at least one bout
     QString champion; // empty while there is none
+    QList<Standings> standings; // after the rounds and the champion
 };
 
 enum class Format { PlainText, Markdown, BBCode, Html };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bracketresults.h"
+#include "resultspublisher.h"
 
 #include <QObject>
 
@@ -16,16 +17,10 @@ class BoardResults : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int MaxEventName = 100;
-
     explicit BoardResults(BoardWindow *board);
 
     QString eventName() const { return m_eventName; }
     QString text(Results::Format format) const;
-
-    void askEventName();
-    void copy(Results::Format format) const;
-    void save();
 
     // A picture or print of the board gets a band above it that names the event, while it has a
     // name.
@@ -33,12 +28,10 @@ public:
     void paintBand(QPainter &painter, int width) const;
 
 private:
-    void addMenuEntries();
     Results::BoardState state() const;
-    QString saveStart() const;
 
     BoardWindow *m_board;
     Results::BoardState m_opened; // every slot the results read, with the text it opened with
     QString m_eventName;
-    QString m_lastFolder;
+    ResultsPublisher *m_publisher;
 };
