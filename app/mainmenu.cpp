@@ -23,6 +23,8 @@ constexpr Row Rows[] = {
     // Only "Random Winners" and "Gimmick Generator" of the left column are on show.
     { "cmdRandom",      Kind::Button, "Random Winners",     840, 3480, 2295, 495, 9, &ShanghaiLook },
     { "cmdGimmick",     Kind::Button, "Gimmick Generator",  840, 4080, 2295, 495, 6, &ImpactLook },
+    // The left column's next place, in Gimmick Generator's look; Tab reaches it right after.
+    { "cmdRoundRobin",  Kind::Button, "Round Robin",        840, 4680, 2295, 495, 6, &ImpactLook },
     { "cmdFeudPlanner", Kind::Button, "Feud Planner",       840, 4680, 2295, 495, 7, &StuntmanLook, false },
     { "cmdWinLoss",     Kind::Button, "Win-Loss Records",   840, 5280, 2295, 495, 8, &JapanLargeLook, false },
     { "cmdEnterRoster", Kind::Button, "Roster Tracker",     840, 5880, 2295, 495, 5, &ShanghaiLook, false },
@@ -55,6 +57,7 @@ std::unique_ptr<QWidget> makeMainMenu(Shell &shell)
     menu->connectNavigation("cmdthritytwo", {showing(WindowId::ThirtyTwo), unloadMenu});
     menu->connectNavigation("cmdRandom", {unloadMenu, showing(WindowId::Random)});
     menu->connectNavigation("cmdGimmick", {unloadMenu, showing(WindowId::Roster)});
+    menu->connectNavigation("cmdRoundRobin", {unloadMenu, showing(WindowId::RoundRobin)});
     menu->connectNavigation("cmdEnterRoster", {unloadMenu, showing(WindowId::Roster)});
     menu->connectNavigation("cmdFeudPlanner", {unloadMenu, showing(WindowId::FeudPlanner)});
     menu->connectNavigation("cmdExit", {{NavOp::EndProgram, WindowId::Main}});

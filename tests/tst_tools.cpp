@@ -144,7 +144,7 @@ private Q_SLOTS:
         for (const char *hidden : {"cmdFeudPlanner", "cmdWinLoss", "cmdEnterRoster"})
             QVERIFY2(!shown(menu, hidden), hidden);
         const QStringList tabs = QString("cmdExit cmdFourman cmdEight cmdsixteen cmdthritytwo "
-                                         "cmdGimmick cmdRandom cmdExit")
+                                         "cmdGimmick cmdRoundRobin cmdRandom cmdExit")
                                          .split(' ');
         QCOMPARE(tabChain(menu, "cmdExit", tabs.size()), tabs);
     }

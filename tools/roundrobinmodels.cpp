@@ -29,21 +29,20 @@ QString resultText(const QStringList &block, const Match &match, Result result)
 
 } // namespace
 
-ScheduleModel::ScheduleModel(const RoundRobin::Tournament &tournament, QObject *parent)
-    : QAbstractItemModel(parent), m_tournament(tournament)
-{ }
+ScheduleModel::ScheduleModel(QObject *parent) : QAbstractItemModel(parent) { }
 
-void ScheduleModel::rebuild()
+void ScheduleModel::show(const RoundRobin::Tournament &tournament)
 {
-    beginResetModel();
-    m_nights.clear();
-    for (int night = 0; night < m_tournament.nights(); ++night)
-        m_nights.append(m_tournament.matchesOfNight(night));
-    endResetModel();
-}
-
-void ScheduleModel::refresh()
-{
+    if (tournament.blocks() != m_tournament.blocks()) {
+        beginResetModel();
+        m_tournament = tournament;
+        m_nights.clear();
+        for (int night = 0; night < m_tournament.nights(); ++night)
+            m_nights.append(m_tournament.matchesOfNight(night));
+        endResetModel();
+        return;
+    }
+    m_tournament = tournament;
     if (m_nights.isEmpty())
         return;
     Q_EMIT dataChanged(index(0, 0), index(int(m_nights.size()) - 1, 2));
@@ -152,12 +151,13 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
 StandingsModel::StandingsModel(const RoundRobin::Tournament &tournament, int block, QObject *parent)
     : QAbstractTableModel(parent), m_tournament(tournament), m_block(block)
 {
-    refresh();
+    m_rows = m_tournament.standings(m_block);
 }
 
-void StandingsModel::refresh()
+void StandingsModel::show(const RoundRobin::Tournament &tournament)
 {
     beginResetModel();
+    m_tournament = tournament;
     m_rows = m_tournament.standings(m_block);
     endResetModel();
 }
@@ -217,10 +217,10 @@ CrossTableModel::CrossTableModel(const RoundRobin::Tournament &tournament, int b
     : QAbstractTableModel(parent), m_tournament(tournament), m_block(block)
 { }
 
-void CrossTableModel::refresh()
+void CrossTableModel::show(const RoundRobin::Tournament &tournament)
 {
-    beginResetModel();
-    endResetModel();
+    m_tournament = tournament;
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int CrossTableModel::rowCount(const QModelIndex &parent) const

@@ -7,18 +7,17 @@
 #include <QAbstractTableModel>
 
 // The schedule as a tree: each night, and under it its matches, block by block. A match's index
-// is all a view needs to decide it.
+// is all a view needs to decide it. Each model shows a copy of the round robin it is given, so
+// that a view never reads one that has changed under it.
 class ScheduleModel : public QAbstractItemModel
 {
     Q_OBJECT
 
 public:
-    explicit ScheduleModel(const RoundRobin::Tournament &tournament, QObject *parent);
+    explicit ScheduleModel(QObject *parent);
 
-    // The blocks changed: the schedule is made again.
-    void rebuild();
-    // Some results changed: every match and night is shown again.
-    void refresh();
+    // New blocks make the schedule again; new results only show again.
+    void show(const RoundRobin::Tournament &tournament);
 
     std::optional<RoundRobin::Match> matchAt(const QModelIndex &index) const;
     // The night of an index, whether a night's or one of its matches'; -1 for none.
@@ -36,7 +35,7 @@ private:
     QString matchText(const RoundRobin::Match &match, int column) const;
     QString nightText(int night, int column) const;
 
-    const RoundRobin::Tournament &m_tournament;
+    RoundRobin::Tournament m_tournament;
     QList<QList<RoundRobin::Match>> m_nights;
 };
 
@@ -48,7 +47,7 @@ class StandingsModel : public QAbstractTableModel
 public:
     StandingsModel(const RoundRobin::Tournament &tournament, int block, QObject *parent);
 
-    void refresh();
+    void show(const RoundRobin::Tournament &tournament);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -56,7 +55,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const RoundRobin::Tournament &m_tournament;
+    RoundRobin::Tournament m_tournament;
     int m_block;
     QList<RoundRobin::Standing> m_rows;
 };
@@ -69,7 +68,7 @@ class CrossTableModel : public QAbstractTableModel
 public:
     CrossTableModel(const RoundRobin::Tournament &tournament, int block, QObject *parent);
 
-    void refresh();
+    void show(const RoundRobin::Tournament &tournament);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -77,6 +76,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const RoundRobin::Tournament &m_tournament;
+    RoundRobin::Tournament m_tournament;
     int m_block;
 };

@@ -99,6 +99,17 @@ void WindowRegistry::run(std::span<const NavStep> steps)
     }
 }
 
+void WindowRegistry::offerField(WindowId board, const QStringList &names)
+{
+    m_offeredFields[size_t(board)] = names;
+    Q_EMIT fieldOffered(board);
+}
+
+std::optional<QStringList> WindowRegistry::takeOfferedField(WindowId board)
+{
+    return std::exchange(m_offeredFields[size_t(board)], std::nullopt);
+}
+
 bool WindowRegistry::isLoaded(WindowId id) const
 {
     return bool(m_windows[size_t(id)]);

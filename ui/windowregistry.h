@@ -3,17 +3,29 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <span>
 #include <vector>
 
 // Every window of the program; each has at most one instance at a time.
-enum class WindowId { Main, Four, Eight, Sixteen, ThirtyTwo, Random, Roster, FeudPlanner };
-constexpr int WindowCount = int(WindowId::FeudPlanner) + 1;
+enum class WindowId {
+    Main,
+    Four,
+    Eight,
+    Sixteen,
+    ThirtyTwo,
+    Random,
+    Roster,
+    FeudPlanner,
+    RoundRobin,
+};
+constexpr int WindowCount = int(WindowId::RoundRobin) + 1;
 
 // One step of a button that moves the user between windows.
 enum class NavOp { Show, Hide, Unload, EndProgram };
@@ -46,6 +58,11 @@ public:
     void endProgram();
     void run(std::span<const NavStep> steps);
 
+    // Names another tool offers a bracket board for its draw, as plain data: the board takes them
+    // once it is on screen and opens its draw with them.
+    void offerField(WindowId board, const QStringList &names);
+    std::optional<QStringList> takeOfferedField(WindowId board);
+
     bool isLoaded(WindowId id) const;
     QWidget *instance(WindowId id) const;
     int loadedCount() const;
@@ -54,6 +71,7 @@ public:
 Q_SIGNALS:
     // Emitted once, when the program is to end; every window is already gone by then.
     void programEnded();
+    void fieldOffered(WindowId board);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,6 +84,7 @@ private:
 
     std::array<Factory, WindowCount> m_factories;
     std::array<std::unique_ptr<QWidget>, WindowCount> m_windows;
+    std::array<std::optional<QStringList>, WindowCount> m_offeredFields;
     std::vector<QPointer<QWidget>> m_dying;
     bool m_endCheckPending = false;
     bool m_ended = false;

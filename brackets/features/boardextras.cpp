@@ -60,9 +60,11 @@ QString bracketFileIn(const QMimeData *mime)
 
 } // namespace
 
-BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files, Drawing::Memory &drawMemory)
+BoardExtras::BoardExtras(BoardWindow *board, WindowId id, BracketFileControl *files,
+                         Drawing::Memory &drawMemory)
     : QObject(board)
     , m_board(board)
+    , m_id(id)
     , m_files(files)
     , m_drawMemory(drawMemory)
     , m_leftOutOfPicture(fileAndNavigationButtons(*board))
@@ -80,6 +82,29 @@ BoardExtras::BoardExtras(BoardWindow *board, BracketFileControl *files, Drawing:
                    });
     acceptDrops();
     m_results = new BoardResults(board);
+    // A field another tool sends: now, or whenever one comes while the board is open. The draw
+    // waits a turn of the event loop, for the board to be fully on screen.
+    WindowRegistry &windows = board->shell().windows();
+    connect(&windows, &WindowRegistry::fieldOffered, this, [this](WindowId offeredTo) {
+        if (offeredTo == m_id)
+            QMetaObject::invokeMethod(this, &BoardExtras::takeOfferedField, Qt::QueuedConnection);
+    });
+    QMetaObject::invokeMethod(this, &BoardExtras::takeOfferedField, Qt::QueuedConnection);
+}
+
+void BoardExtras::takeOfferedField()
+{
+    if (const std::optional<QStringList> offered = m_board->shell().windows().takeOfferedField(m_id))
+        drawField(offered);
+}
+
+void BoardExtras::drawField(const std::optional<QStringList> &offered)
+{
+    if (const std::function<void()> draw = FieldDraw::ask(*m_board, m_drawMemory, offered)) {
+        if (m_journal)
+            m_journal->startAnew();
+        m_board->record(tr("Draw the Field"), draw);
+    }
 }
 
 void BoardExtras::addMenuEntries()
@@ -124,13 +149,7 @@ void BoardExtras::addMenuEntries()
     entry(tr("Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { print(); });
     // Drawing a field: a new tournament's names into the entry slots, and byes decided.
     separator();
-    entry(tr("Draw the Field..."), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] {
-        if (const std::function<void()> draw = FieldDraw::ask(*m_board, m_drawMemory)) {
-            if (m_journal)
-                m_journal->startAnew();
-            m_board->record(tr("Draw the Field"), draw);
-        }
-    });
+    entry(tr("Draw the Field..."), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { drawField(); });
     entry(tr("Advance Byes"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)}, [this] {
         m_board->record(tr("Advance Byes"), [this] { FieldDraw::advanceByes(*m_board); });
     });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "draw.h"
+#include "windowregistry.h"
 
 #include <QImage>
 #include <QObject>
@@ -23,7 +24,8 @@ class BoardExtras : public QObject
     Q_OBJECT
 
 public:
-    BoardExtras(BoardWindow *board, BracketFileControl *files, Drawing::Memory &drawMemory);
+    BoardExtras(BoardWindow *board, WindowId id, BracketFileControl *files,
+                Drawing::Memory &drawMemory);
 
     // The board as the user sees it, without its row of file and navigation buttons, at the
     // screen's pixel density; the event's name in a band above it once the event has one.
@@ -38,6 +40,9 @@ protected:
 
 private:
     void addMenuEntries();
+    // Draws the field, from the names another tool offered when it gives some.
+    void drawField(const std::optional<QStringList> &offered = std::nullopt);
+    void takeOfferedField();
     void clickButton(const char *name) const;
     void acceptDrops();
     void paint(QPainter &painter) const;
@@ -45,6 +50,7 @@ private:
     QString pictureStart() const;
 
     BoardWindow *m_board;
+    WindowId m_id;
     BracketFileControl *m_files;
     Drawing::Memory &m_drawMemory;
     BoardResults *m_results = nullptr; // the results in words, and the event's heading band

@@ -5,7 +5,7 @@
 #include "boardwindow.h"
 #include "bracketfilecontrol.h"
 
-std::unique_ptr<QWidget> BoardMaker::make(const Board::Table &table)
+std::unique_ptr<QWidget> BoardMaker::make(const Board::Table &table, WindowId id)
 {
     auto board = std::make_unique<BoardWindow>(m_shell, table);
     std::vector<BracketFileControl::Entry> entries;
@@ -14,7 +14,8 @@ std::unique_ptr<QWidget> BoardMaker::make(const Board::Table &table)
     auto *files = new BracketFileControl(board.get(), std::move(entries));
     QObject::connect(board.get(), &BoardWindow::saveClicked, files, &BracketFileControl::save);
     QObject::connect(board.get(), &BoardWindow::loadClicked, files, &BracketFileControl::load);
-    board->attachLater(
-            [this, files](BoardWindow &built) { new BoardExtras(&built, files, m_drawMemory); });
+    board->attachLater([this, files, id](BoardWindow &built) {
+        new BoardExtras(&built, id, files, m_drawMemory);
+    });
     return board;
 }

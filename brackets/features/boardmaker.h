@@ -19,7 +19,8 @@ class BoardMaker
 public:
     explicit BoardMaker(Shell &shell) : m_shell(shell) { }
 
-    std::unique_ptr<QWidget> make(const Board::Table &table);
+    // The board the registry knows by the id given.
+    std::unique_ptr<QWidget> make(const Board::Table &table, WindowId id);
 
 private:
     Shell &m_shell;

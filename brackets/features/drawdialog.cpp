@@ -268,23 +268,28 @@ QStringList namesOnBoard(const BoardWindow &board)
 
 } // namespace
 
-std::function<void()> FieldDraw::ask(BoardWindow &board, Drawing::Memory &memory)
+std::function<void()> FieldDraw::ask(BoardWindow &board, Drawing::Memory &memory,
+                                     const std::optional<QStringList> &offered)
 {
     const QString id = QString::fromLatin1(board.table().bracket.id);
-    Drawing::Choices offered = memory.choices;
+    Drawing::Choices choices = memory.choices;
     QStringList names = namesOnBoard(board);
     if (const auto last = memory.lastDraws.constFind(id);
         last != memory.lastDraws.cend() && last->texts == entryTexts(board)) {
         names = last->names;
-        offered = last->choices;
+        choices = last->choices;
     }
-    DrawDialog dialog(board, names, offered);
+    if (offered) {
+        names = *offered;
+        choices.placing = Placing::Seeded;
+    }
+    DrawDialog dialog(board, names, choices);
     const bool accepted = board.shell().dialogs().exec(dialog);
     // As left, OK or Cancel: the next draw offers the same.
     memory.choices = dialog.choices();
     if (!accepted)
         return {};
-    const Drawing::Choices choices = dialog.choices();
+    choices = dialog.choices();
     names = dialog.names();
     const QStringList texts
             = arranged(names, choices.placing, fieldOf(board.table()), processRandom());

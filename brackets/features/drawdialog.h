@@ -57,7 +57,9 @@ namespace FieldDraw {
 // one step of Undo; on Cancel returns nothing. The shuffle draws from the program's generator when
 // OK is pressed. While the board's entry slots hold the field it last drew, the dialog offers that
 // field's list in the order it was drawn, so that OK makes the same board again.
-std::function<void()> ask(BoardWindow &board, Drawing::Memory &memory);
+// Names another tool offers are the dialog's list instead, seeded.
+std::function<void()> ask(BoardWindow &board, Drawing::Memory &memory,
+                          const std::optional<QStringList> &offered = std::nullopt);
 
 // Decides every match of a bye against a name, or of two byes, by its advance steps, over and
 // over in the board's match order until none changes. True when something changed.
