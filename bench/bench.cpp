@@ -4,12 +4,14 @@
 // in them. See the README for how to run it and what the figures were.
 //
 //   kayfabe-bench [--runs N] [--generates N]
-//                 [--only start-up|windows|clicks|results|journal|memory|generates|draw]
+//                 [--only start-up|windows|clicks|results|journal|memory|generates|draw|
+//                         round-robin]
 #include "bareqt.h"
 
 #include "boardresults.h"
 #include "boardwindow.h"
 #include "dialogs.h"
+#include "roundrobinwindow.h"
 #include "shell.h"
 #include "windowlist.h"
 
@@ -21,11 +23,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSaveFile>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTreeView>
 
 #include <cstdio>
 #include <functional>
@@ -413,6 +418,73 @@ void drawField(WindowRegistry &windows, FileAnswer &dialogs, int runs)
            QStringLiteral("ms"), 16, true});
 }
 
+// The round robin at its largest, four blocks of twelve: the window opened from the menu beside
+// the thirty-two-man board, the blocks drawn, every night decided with Random Night, one match
+// decided by hand, each until the window has repainted.
+void roundRobin(WindowRegistry &windows, FileAnswer &dialogs, int runs)
+{
+    const Tool robin {"round robin", "cmdRoundRobin", WindowId::RoundRobin, "cmdBack", 1.0};
+    std::vector<double> opening, board;
+    for (int run = 0; run < runs; ++run) {
+        opening.push_back(openFromMenu(windows, robin));
+        backToMenu(windows, robin);
+        board.push_back(openFromMenu(windows, Tools[3]));
+        backToMenu(windows, Tools[3]);
+    }
+    print(compared(QStringLiteral("menu click to the round robin's first paint, beside the "
+                                  "32-man board's"),
+                   opening, board, robin.target));
+
+    auto *window = static_cast<RoundRobinWindow *>(windows.show(WindowId::RoundRobin));
+    waitForPaint(window);
+    const auto action = [window](const char *text) {
+        for (QAction *each : window->actions())
+            if (each->text() == QLatin1String(text))
+                return each;
+        qFatal("no %s", text);
+    };
+    QStringList names;
+    for (int name = 1; name <= 48; ++name)
+        names << QStringLiteral("Wrestler Number %1").arg(name);
+    dialogs.fillIn = [&names](QDialog &dialog) {
+        dialog.findChild<QPlainTextEdit *>(QStringLiteral("rrNames"))
+                ->setPlainText(names.join(u'\n'));
+        dialog.findChild<QSpinBox *>(QStringLiteral("rrBlockCount"))->setValue(4);
+        dialog.findChild<QSpinBox *>(QStringLiteral("rrPerBlock"))->setValue(12);
+        dialog.findChild<QAbstractButton *>(QStringLiteral("rrShuffled"))->click();
+        return true;
+    };
+    auto *schedule = window->findChild<QTreeView *>(QStringLiteral("treeSchedule"));
+    const auto timed = [window](const std::function<void()> &change) {
+        startWatchingPaints();
+        const auto start = Clock::now();
+        change();
+        waitForPaint(window);
+        return millisecondsSince(start);
+    };
+    std::vector<double> draws, slowestNights, decisions;
+    for (int run = 0; run < runs; ++run) {
+        draws.push_back(timed([&] { action("Draw the Blocks...")->trigger(); }));
+        double slowest = 0;
+        for (int night = 0; night < window->file().tournament.nights(); ++night) {
+            schedule->setCurrentIndex(schedule->model()->index(night, 0));
+            slowest = std::max(slowest, timed([&] { action("Random Night")->trigger(); }));
+        }
+        slowestNights.push_back(slowest);
+        const RoundRobin::Match first = window->file().tournament.matches().first();
+        decisions.push_back(timed([&] { window->decide(first, RoundRobin::Result::Drawn); }));
+    }
+    dialogs.fillIn = nullptr;
+    windows.unload(WindowId::RoundRobin);
+    settle();
+    print({QStringLiteral("round robin: draw four blocks of twelve"), median(draws), 0,
+           QStringLiteral("ms"), 16, true});
+    print({QStringLiteral("round robin: Random Night, the slowest of 11"), median(slowestNights), 0,
+           QStringLiteral("ms"), 16, true});
+    print({QStringLiteral("round robin: a match decided by hand"), median(decisions), 0,
+           QStringLiteral("ms"), 16, true});
+}
+
 // Generate after Generate: the list of earlier gimmicks grows by a row each time, and a click
 // late in a long session must cost about what the first ones did.
 void generates(WindowRegistry &windows, int count)
@@ -596,6 +668,8 @@ int benchmark(int argc, char *argv[])
         generates(windows, generateCount);
     if (part("draw"))
         drawField(windows, program.dialogs, runs);
+    if (part("round-robin"))
+        roundRobin(windows, program.dialogs, runs);
     return 0;
 }
 

@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
             {WindowId::Eight, "eight-man"},          {WindowId::Sixteen, "sixteen-man"},
             {WindowId::ThirtyTwo, "thirty-two-man"}, {WindowId::Random, "random-winners"},
             {WindowId::Roster, "gimmick-generator"}, {WindowId::FeudPlanner, "feud-planner"},
+            {WindowId::RoundRobin, "round-robin"},
     };
     for (const auto &[id, name] : windows) {
         QWidget *window = program.open(id);

@@ -3,6 +3,7 @@
 // in a file of its own, ten at most, and a board comes back as it was left after Back or a killed
 // program, as one step of Undo.
 #include "journal.h"
+#include "roundrobinwindow.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -10,7 +11,9 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
@@ -44,7 +47,7 @@ QStringList kept(QWidget *board)
     QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, {});
     QCoreApplication::sendEvent(board, &menu);
     QStringList entries;
-    for (QAction *entry : board->findChild<QMenu *>("restoreBracket")->actions())
+    for (QAction *entry : board->findChild<QMenu *>("restoreMenu")->actions())
         entries << (entry->isEnabled() ? "" : "-") + entry->text().section('\t', 0, 0);
     return entries;
 }
@@ -211,6 +214,28 @@ private Q_SLOTS:
         press(first, QKeySequence("Ctrl+Shift+T")); // the newest
         QCOMPARE(text(first, "two"), "Name 12");
         QCOMPARE(text(first, "One"), "Wrestler 1");
+    }
+
+    // The round robin keeps its states as the boards keep their brackets.
+    void theRoundRobinComesBack()
+    {
+        TestProgram program;
+        program.shell.setJournalFolder(folder());
+        auto *window = static_cast<RoundRobinWindow *>(program.openActive(WindowId::RoundRobin));
+        program.dialogs.fillIn = [](QDialog &dialog) {
+            dialog.findChild<QPlainTextEdit *>("rrNames")->setPlainText("Ace\nBlaze\nCobra");
+            dialog.findChild<QSpinBox *>("rrBlockCount")->setValue(1);
+            return true;
+        };
+        press(window, QKeySequence("Ctrl+D"));
+        window->decideNightAtRandom(0);
+        const RoundRobin::File left = window->file();
+        click(window, "cmdBack");
+        TestProgram::settle();
+        window = static_cast<RoundRobinWindow *>(program.openActive(WindowId::RoundRobin));
+        QVERIFY(kept(window).value(0).startsWith("left today at"));
+        press(window, QKeySequence("Ctrl+Shift+T"));
+        QCOMPARE(window->file(), left);
     }
 
     void aKilledProgramLeavesItsLastHalfSecond()

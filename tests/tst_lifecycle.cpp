@@ -26,8 +26,8 @@ private Q_SLOTS:
     void everyToolWindowComesAndGoesWithoutGrowing()
     {
         const WindowId tools[]
-                = {WindowId::Four,   WindowId::Eight,  WindowId::Sixteen,    WindowId::ThirtyTwo,
-                   WindowId::Random, WindowId::Roster, WindowId::FeudPlanner};
+                = {WindowId::Four,   WindowId::Eight,  WindowId::Sixteen,     WindowId::ThirtyTwo,
+                   WindowId::Random, WindowId::Roster, WindowId::FeudPlanner, WindowId::RoundRobin};
         TestProgram program;
         program.open(WindowId::Main);
         qint64 settled = 0;

@@ -42,13 +42,20 @@ void ScheduleModel::show(const RoundRobin::Tournament &tournament)
         endResetModel();
         return;
     }
-    m_tournament = tournament;
-    if (m_nights.isEmpty())
-        return;
-    Q_EMIT dataChanged(index(0, 0), index(int(m_nights.size()) - 1, 2));
+    // Only the matches whose results changed, and their nights, are shown again.
+    const RoundRobin::Tournament before = std::exchange(m_tournament, tournament);
     for (int night = 0; night < m_nights.size(); ++night) {
         const QModelIndex parent = index(night, 0);
-        Q_EMIT dataChanged(index(0, 0, parent), index(rowCount(parent) - 1, 2, parent));
+        bool changed = false;
+        for (int row = 0; row < m_nights[night].size(); ++row) {
+            const Match &match = m_nights[night][row];
+            if (before.result(match) == m_tournament.result(match))
+                continue;
+            changed = true;
+            Q_EMIT dataChanged(index(row, 2, parent), index(row, 2, parent));
+        }
+        if (changed)
+            Q_EMIT dataChanged(index(night, 2), index(night, 2));
     }
 }
 

@@ -78,8 +78,19 @@ QTableView *tableView(QWidget *parent, QAbstractItemModel *model, const QString 
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->setVisible(false);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
+}
+
+// The width of the widest text: only the few longest are measured, for measuring is shaping.
+int widest(QStringList texts, const QFontMetrics &metrics)
+{
+    const auto longest = std::min<qsizetype>(texts.size(), 3);
+    std::partial_sort(texts.begin(), texts.begin() + longest, texts.end(),
+                      [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    int width = 0;
+    for (qsizetype i = 0; i < longest; ++i)
+        width = std::max(width, metrics.horizontalAdvance(texts[i]));
+    return width;
 }
 
 // The names a round robin is drawn from: its wrestlers block by block.
@@ -135,6 +146,7 @@ void RoundRobinWindow::build()
     m_blockTabs = new QTabWidget(this);
     m_blockTabs->setObjectName(QStringLiteral("tabBlocks"));
     m_blockTabs->setAccessibleName(tr("Standings of each block"));
+    connect(m_blockTabs, &QTabWidget::currentChanged, this, &RoundRobinWindow::fillBlockTab);
     auto *splitter = new QSplitter(this);
     splitter->addWidget(buildSchedule());
     splitter->addWidget(m_blockTabs);
@@ -157,7 +169,8 @@ QWidget *RoundRobinWindow::buildSchedule()
     m_scheduleView->setModel(m_schedule);
     m_scheduleView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_scheduleView->setUniformRowHeights(true);
-    m_scheduleView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the names once per draw of the blocks: sizing on every result would measure every
+    // row again.
 
     auto *decisions = new QHBoxLayout;
     const struct
@@ -352,41 +365,36 @@ void RoundRobinWindow::show(const RoundRobin::File &file)
     } else {
         m_schedule->show(m_file.tournament);
         for (StandingsModel *standings : std::as_const(m_standings))
-            standings->show(m_file.tournament);
+            if (standings)
+                standings->show(m_file.tournament);
         for (CrossTableModel *crossTable : std::as_const(m_crossTables))
-            crossTable->show(m_file.tournament);
+            if (crossTable)
+                crossTable->show(m_file.tournament);
     }
     showHeading();
     if (m_kept)
         m_kept->changed();
 }
 
-// New blocks: a new schedule, and a tab of standings and who beat whom for each block.
+// New blocks: a new schedule, and a tab for each block, whose tables are made when it is first
+// shown.
 void RoundRobinWindow::rebuildBlocks()
 {
     m_shownBlocks = m_file.tournament.blocks();
     m_schedule->show(m_file.tournament);
     m_scheduleView->expandAll();
+    sizeScheduleColumns();
+    const QSignalBlocker quiet(m_blockTabs);
     while (m_blockTabs->count() > 0) {
         QWidget *tab = m_blockTabs->widget(0);
         m_blockTabs->removeTab(0);
         delete tab;
     }
-    m_standings.clear();
-    m_crossTables.clear();
-    for (int block = 0; block < m_shownBlocks.size(); ++block) {
-        const QString name = tr("Block %1").arg(RoundRobin::blockName(block));
-        auto *tab = new QWidget;
-        auto *standings = new StandingsModel(m_file.tournament, block, tab);
-        auto *crossTable = new CrossTableModel(m_file.tournament, block, tab);
-        auto *layout = new QVBoxLayout(tab);
-        layout->addWidget(tableView(tab, standings, tr("%1 standings").arg(name)), 1);
-        layout->addWidget(new QLabel(tr("Who beat whom (row against column):"), tab));
-        layout->addWidget(tableView(tab, crossTable, tr("%1, who beat whom").arg(name)), 1);
-        m_standings << standings;
-        m_crossTables << crossTable;
-        m_blockTabs->addTab(tab, name);
-    }
+    m_standings = QList<StandingsModel *>(m_shownBlocks.size(), nullptr);
+    m_crossTables = QList<CrossTableModel *>(m_shownBlocks.size(), nullptr);
+    for (int block = 0; block < m_shownBlocks.size(); ++block)
+        m_blockTabs->addTab(new QWidget, tr("Block %1").arg(RoundRobin::blockName(block)));
+    fillBlockTab(m_blockTabs->currentIndex());
     if (m_shownBlocks.isEmpty()) {
         auto *none
                 = new QLabel(tr("No blocks yet: Draw the Blocks... (Ctrl+D) or Load... (Ctrl+O)."));
@@ -394,6 +402,45 @@ void RoundRobinWindow::rebuildBlocks()
         none->setWordWrap(true);
         m_blockTabs->addTab(none, tr("Blocks"));
     }
+}
+
+void RoundRobinWindow::fillBlockTab(int block)
+{
+    if (block < 0 || block >= m_standings.size() || m_standings[block])
+        return;
+    QWidget *tab = m_blockTabs->widget(block);
+    const QString name = m_blockTabs->tabText(block);
+    m_standings[block] = new StandingsModel(m_file.tournament, block, tab);
+    m_crossTables[block] = new CrossTableModel(m_file.tournament, block, tab);
+    auto *layout = new QVBoxLayout(tab);
+    QTableView *standings = tableView(tab, m_standings[block], tr("%1 standings").arg(name));
+    layout->addWidget(standings, 1);
+    layout->addWidget(new QLabel(tr("Who beat whom (row against column):"), tab));
+    QTableView *crossTable
+            = tableView(tab, m_crossTables[block], tr("%1, who beat whom").arg(name));
+    layout->addWidget(crossTable, 1);
+    // The names' column as wide as the longest name, the numbers' as their headings.
+    const QFontMetrics metrics(standings->font());
+    standings->horizontalHeader()->resizeSection(
+            1, widest(m_file.tournament.blocks()[block], metrics) + metrics.height() * 2);
+    crossTable->verticalHeader()->setVisible(true);
+    crossTable->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(u'W') * 3);
+}
+
+void RoundRobinWindow::sizeScheduleColumns()
+{
+    const QFontMetrics metrics(m_scheduleView->font());
+    QStringList matches;
+    for (int night = 0; night < m_schedule->rowCount(); ++night) {
+        const QModelIndex parent = m_schedule->index(night, 0);
+        for (int match = 0; match < m_schedule->rowCount(parent); ++match)
+            matches << m_schedule->index(match, 1, parent).data().toString();
+    }
+    const int margin = metrics.height();
+    m_scheduleView->header()->resizeSection(0,
+                                            widest({tr("Night 88"), tr("Block D")}, metrics)
+                                                    + m_scheduleView->indentation() + margin);
+    m_scheduleView->header()->resizeSection(1, widest(matches, metrics) + margin);
 }
 
 void RoundRobinWindow::showHeading()

@@ -56,6 +56,8 @@ private:
     void change(const QString &what, const std::function<void(RoundRobin::File &)> &edit);
     void show(const RoundRobin::File &file);
     void rebuildBlocks();
+    void fillBlockTab(int block);
+    void sizeScheduleColumns();
     void showHeading();
     void drawBlocks();
     void save();

@@ -25,7 +25,6 @@ BoardJournal::BoardJournal(BoardWindow *board, const QString &folder)
             connect(entry, &QLineEdit::textChanged, this, &BoardJournal::changed);
     }
     m_kept = new KeptStates(board, folder, hooks(), tr("Restore Bracket"));
-    m_kept->menu()->setObjectName(QStringLiteral("restoreBracket"));
     connect(board, &BoardWindow::unloading, m_kept, &KeptStates::leaving);
 }
 
