@@ -2,6 +2,9 @@
 #include "mainmenu.h"
 
 #include "form.h"
+#include "shell.h"
+
+#include <QAction>
 
 using namespace Form;
 
@@ -61,5 +64,14 @@ std::unique_ptr<QWidget> makeMainMenu(Shell &shell)
     menu->connectNavigation("cmdEnterRoster", {unloadMenu, showing(WindowId::Roster)});
     menu->connectNavigation("cmdFeudPlanner", {unloadMenu, showing(WindowId::FeudPlanner)});
     menu->connectNavigation("cmdExit", {{NavOp::EndProgram, WindowId::Main}});
+    // The menu's own menu: the help (F1 opens it too) and About.
+    Help &help = shell.help();
+    auto *helpEntry = new QAction(QObject::tr("Help\tF1"), menu.get());
+    QObject::connect(helpEntry, &QAction::triggered, &help, &Help::show);
+    auto *about = new QAction(QObject::tr("About Kayfabe Kit"), menu.get());
+    QObject::connect(about, &QAction::triggered, menu.get(),
+                     [&help, window = menu.get()] { help.about(window); });
+    menu->addActions({helpEntry, about});
+    menu->setContextMenuPolicy(Qt::ActionsContextMenu);
     return menu;
 }

@@ -23,6 +23,12 @@ void registerWindows(Shell &shell)
         return [boards, table, id] { return boards->make(table(), id); };
     };
     WindowRegistry &windows = shell.windows();
+    // F1 opens the help from every window.
+    windows.onBuilt([&shell](QWidget *window) { shell.help().offerIn(window); });
+    QObject::connect(&windows, &WindowRegistry::programEnded, &shell.help(), [&shell] {
+        if (QWidget *help = shell.help().window())
+            help->close();
+    });
     windows.setFactory(WindowId::Main, [&shell] { return makeMainMenu(shell); });
     windows.setFactory(WindowId::Four, board(fourManBoard, WindowId::Four));
     windows.setFactory(WindowId::Eight, board(eightManBoard, WindowId::Eight));

@@ -56,6 +56,7 @@ public:
         fail(text);
         return false;
     }
+    void about(QWidget *, const QString &, const QString &text) override { fail(text); }
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     void notice(QWidget *, const QString &text) override { fail(text); }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,

@@ -74,6 +74,10 @@ public:
         messages.append({false, title, text});
         return replace;
     }
+    void about(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({false, title, text});
+    }
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *, const QString &text) override { notices << text; }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &,

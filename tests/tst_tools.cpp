@@ -2,6 +2,10 @@
 // The menu, moving between windows, where pictures come from, the random draws and the tools.
 #include "testsupport.h"
 
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+
 #include <QListWidget>
 #include <QTimer>
 
@@ -135,6 +139,37 @@ private Q_SLOTS:
                    0.01401764, 0.7607236, 0.81449,   0.7090379, 0.04535276, 0.4140327};
         for (double value : expected)
             QCOMPARE(qRound64(processRandom().nextValue() * 1e7), qRound64(value * 1e7));
+    }
+
+    // F1 opens the help from any window, a link in it moves to its section, and About names the
+    // version and the licence.
+    void helpAndAbout_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        QTest::newRow("main menu") << WindowId::Main;
+        QTest::newRow("a board") << WindowId::Eight;
+    }
+    void helpAndAbout()
+    {
+        QFETCH(WindowId, id);
+        press(m_program->openActive(id), QKeySequence("F1"));
+        QWidget *help = m_program->shell.help().window();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->windowTitle(), "Kayfabe Kit Help");
+        auto *text = help->findChild<QTextBrowser *>("helpText");
+        text->setSource(QUrl("#drawing-the-field")); // as its link in the contents does
+        QTextBlock heading = text->document()->begin();
+        while (heading.blockFormat().headingLevel() != 2 || heading.text() != "Drawing the field")
+            heading = heading.next();
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+        QVERIFY(text->viewport()->rect().contains(text->cursorRect(QTextCursor(heading)).center()));
+        if (id == WindowId::Main)
+            action(m_program->windows().instance(id), "About Kayfabe Kit")->trigger();
+        else
+            click(help, "helpAbout");
+        const QString about = m_program->dialogs.messages.value(0).text;
+        QVERIFY2(about.contains("Kayfabe Kit 1.1.0") && about.contains("GPL-3.0-or-later"),
+                 qPrintable(about));
     }
 
     void menuShowsItsButtonsInTabOrder()

@@ -34,6 +34,11 @@ bool SystemDialogs::confirm(QWidget *parent, const QString &title, const QString
     return QMessageBox::question(parent, title, text) == QMessageBox::Yes;
 }
 
+void SystemDialogs::about(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::about(parent, title, text);
+}
+
 bool SystemDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -28,6 +28,8 @@ public:
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
     // Asks a yes-or-no question; true on yes.
     virtual bool confirm(QWidget *parent, const QString &title, const QString &text) = 0;
+    // The program's About box; the text may hold links.
+    virtual void about(QWidget *parent, const QString &title, const QString &text) = 0;
 
     // Lets the user choose a printer (or a PDF file) for the printer given; false on cancel.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
@@ -53,6 +55,7 @@ public:
     void warn(QWidget *parent, const QString &title, const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     bool confirm(QWidget *parent, const QString &title, const QString &text) override;
+    void about(QWidget *parent, const QString &title, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void notice(QWidget *at, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,

@@ -10,5 +10,5 @@ QString Folders::orHome(const QString &folder)
 }
 
 Shell::Shell(Dialogs &dialogs, QStringList pictureDirs)
-    : m_dialogs(dialogs), m_pictures(std::move(pictureDirs))
+    : m_dialogs(dialogs), m_pictures(std::move(pictureDirs)), m_help(dialogs)
 { }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fontbook.h"
+#include "help.h"
 #include "pictures.h"
 #include "windowregistry.h"
 
@@ -31,6 +32,7 @@ public:
     Dialogs &dialogs() { return m_dialogs; }
     Pictures &pictures() { return m_pictures; }
     FontBook &fonts() { return m_fonts; }
+    Help &help() { return m_help; }
 
     const Folders &folders() const { return m_folders; }
     void setFolders(Folders folders) { m_folders = std::move(folders); }
@@ -43,5 +45,6 @@ private:
     Pictures m_pictures;
     FontBook m_fonts;
     Folders m_folders;
+    Help m_help;
     WindowRegistry m_windows; // last, so windows go before the services they use
 };

@@ -34,6 +34,8 @@ QWidget *WindowRegistry::show(WindowId id)
     if (!slot) {
         slot = m_factories[size_t(id)]();
         slot->installEventFilter(this);
+        if (m_built)
+            m_built(slot.get());
     }
     if (!slot->isVisible()) {
         slot->show();

@@ -8,8 +8,8 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -50,6 +50,8 @@ public:
     ~WindowRegistry() override;
 
     void setFactory(WindowId id, Factory factory);
+    // Runs on every window as it is built, after its own load step.
+    void onBuilt(std::function<void(QWidget *)> built) { m_built = std::move(built); }
     bool isAvailable(WindowId id) const;
 
     QWidget *show(WindowId id);
@@ -83,6 +85,7 @@ private:
     int idOf(const QObject *window) const;
 
     std::array<Factory, WindowCount> m_factories;
+    std::function<void(QWidget *)> m_built;
     std::array<std::unique_ptr<QWidget>, WindowCount> m_windows;
     std::array<std::optional<QStringList>, WindowCount> m_offeredFields;
     std::vector<QPointer<QWidget>> m_dying;
