@@ -421,10 +421,18 @@ void RoundRobinWindow::fillBlockTab(int block)
     layout->addWidget(crossTable, 1);
     // The names' column as wide as the longest name, the numbers' as their headings.
     const QFontMetrics metrics(standings->font());
-    standings->horizontalHeader()->resizeSection(
-            1, widest(m_file.tournament.blocks()[block], metrics) + metrics.height() * 2);
+    for (int column = 0; column < m_standings[block]->columnCount(); ++column) {
+        const QString heading = m_standings[block]
+                                        ->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                                        .toString();
+        standings->horizontalHeader()->resizeSection(
+                column,
+                (column == 1 ? widest(m_file.tournament.blocks()[block], metrics)
+                             : metrics.horizontalAdvance(heading))
+                        + metrics.height());
+    }
     crossTable->verticalHeader()->setVisible(true);
-    crossTable->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(u'W') * 3);
+    crossTable->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(u'W') * 2 + 6);
 }
 
 void RoundRobinWindow::sizeScheduleColumns()
@@ -439,7 +447,7 @@ void RoundRobinWindow::sizeScheduleColumns()
     const int margin = metrics.height();
     m_scheduleView->header()->resizeSection(0,
                                             widest({tr("Night 88"), tr("Block D")}, metrics)
-                                                    + m_scheduleView->indentation() + margin);
+                                                    + 2 * m_scheduleView->indentation() + margin);
     m_scheduleView->header()->resizeSection(1, widest(matches, metrics) + margin);
 }
 
