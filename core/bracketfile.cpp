@@ -490,9 +490,9 @@ QByteArray write(const QStringList &texts, const QList<Holder> &holders)
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const QString &text = texts.at(i);
         QByteArray line = encoded(needsQuotes(text, holders.at(i)) ? quoted(text) : text);
-        // Bytes that open the file like a byte-order mark would be skipped on reading: a first
-        // name such as U+FEFF, or "\u00EF\u00BB\u00BF" in Windows-1252.
-        if (i == 0 && line.startsWith(Utf8Bom))
+        // Bytes that open the file like a byte-order mark would be read as one: a first name
+        // such as U+FEFF, or "\u00EF\u00BB\u00BF" or "\u00FF\u00FE" in Windows-1252.
+        if (i == 0 && (line.startsWith(Utf8Bom) || utf16Of(line)))
             line = encoded(quoted(text));
         file += line;
         file += "\r\n";

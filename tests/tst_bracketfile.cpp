@@ -117,6 +117,7 @@ private Q_SLOTS:
             true);
         row("BOM bytes in Windows-1252", "\"\xEF\xBB\xBF\xE2\"\r\n"_ba, "t",
             u"\u00EF\u00BB\u00BF\u00E2"_s, true);
+        row("UTF-16 BOM bytes in Windows-1252", "\"\xFE\xFFx\"\r\n"_ba, "t", u"þÿx"_s, true);
     }
     void files()
     {

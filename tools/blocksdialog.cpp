@@ -8,14 +8,12 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSpinBox>
 
 using RoundRobin::Placing;
@@ -43,51 +41,41 @@ BlocksDialog::BlocksDialog(QWidget *parent, Shell &shell, const QStringList &nam
                            const Choices &choices)
     : QDialog(parent)
     , m_shell(shell)
-    , m_names(new QPlainTextEdit(names.join(u'\n'), this))
     , m_blocks(spinBox(this, "rrBlockCount", 1, RoundRobin::MaxBlocks, choices.blocks))
     , m_perBlock(spinBox(this, "rrPerBlock", RoundRobin::SmallestBlock, RoundRobin::LargestBlock,
                          choices.perBlock))
     , m_listed(new QRadioButton(tr("As &listed"), this))
     , m_snake(new QRadioButton(tr("S&nake-seeded"), this))
     , m_shuffled(new QRadioButton(tr("&Shuffled"), this))
-    , m_preview(new QPlainTextEdit(this))
-    , m_count(new QLabel(this))
+    , m_frame(this, QStringLiteral("rr"), tr("The blocks"), choicesLayout())
 {
     setObjectName(QStringLiteral("drawBlocksDialog"));
     setWindowTitle(tr("Draw the Blocks"));
     setWindowModality(Qt::WindowModal);
-    build();
+    connect(m_frame.loadRoster, &QPushButton::clicked, this, &BlocksDialog::loadRoster);
+    m_frame.names->setPlainText(names.join(u'\n'));
+    m_frame.preview->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    resize(640, 480);
     (choices.placing == Placing::Snake              ? m_snake
              : choices.placing == Placing::Shuffled ? m_shuffled
                                                     : m_listed)
             ->setChecked(true);
     showPreview();
-    connect(m_names, &QPlainTextEdit::textChanged, this, &BlocksDialog::showPreview);
+    connect(m_frame.names, &QPlainTextEdit::textChanged, this, &BlocksDialog::showPreview);
     for (QSpinBox *box : {m_blocks, m_perBlock})
         connect(box, &QSpinBox::valueChanged, this, &BlocksDialog::showPreview);
     for (QRadioButton *way : {m_listed, m_snake, m_shuffled})
         connect(way, &QRadioButton::toggled, this, &BlocksDialog::showPreview);
-    m_names->setFocus();
+    m_frame.names->setFocus();
 }
 
-void BlocksDialog::build()
+QLayout *BlocksDialog::choicesLayout()
 {
-    m_names->setObjectName(QStringLiteral("rrNames"));
-    m_names->setAccessibleName(tr("Names, one a line"));
-    m_names->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto *namesLabel = new QLabel(tr("&Names, one a line:"), this);
-    namesLabel->setBuddy(m_names);
-    auto *load = new QPushButton(tr("Load &Roster..."), this);
-    load->setObjectName(QStringLiteral("rrLoadRoster"));
-    load->setAutoDefault(false);
-    connect(load, &QPushButton::clicked, this, &BlocksDialog::loadRoster);
-
     auto *sizes = new QFormLayout;
     sizes->addRow(tr("&Blocks:"), m_blocks);
     sizes->addRow(tr("&Wrestlers in a block:"), m_perBlock);
     m_blocks->setAccessibleName(tr("Blocks"));
     m_perBlock->setAccessibleName(tr("Wrestlers in a block"));
-
     m_listed->setObjectName(QStringLiteral("rrListed"));
     m_snake->setObjectName(QStringLiteral("rrSnake"));
     m_shuffled->setObjectName(QStringLiteral("rrShuffled"));
@@ -98,48 +86,15 @@ void BlocksDialog::build()
         group->addButton(way);
         waysLayout->addWidget(way);
     }
-
-    m_preview->setObjectName(QStringLiteral("rrPreview"));
-    m_preview->setAccessibleName(tr("The blocks"));
-    m_preview->setReadOnly(true);
-    m_preview->setFocusPolicy(Qt::ClickFocus);
-    m_count->setObjectName(QStringLiteral("rrCount"));
-    m_count->setWordWrap(true);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Return starts a new line in the names box, so OK has a key that works everywhere.
-    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
-            if (m_ok->isEnabled())
-                accept();
-        });
-    }
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(namesLabel);
-    left->addWidget(m_names, 1);
-    left->addWidget(load, 0, Qt::AlignLeft);
-    left->addLayout(sizes);
-    left->addWidget(ways);
-    auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(tr("The blocks:"), this));
-    right->addWidget(m_preview, 1);
-    right->addWidget(m_count);
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(buttons);
-    resize(640, 480);
+    auto *choices = new QVBoxLayout;
+    choices->addLayout(sizes);
+    choices->addWidget(ways);
+    return choices;
 }
 
 QStringList BlocksDialog::names() const
 {
-    return PasteNames::namesIn(m_names->toPlainText());
+    return PasteNames::namesIn(m_frame.names->toPlainText());
 }
 
 BlocksDialog::Choices BlocksDialog::choices() const
@@ -159,8 +114,8 @@ std::optional<QList<QStringList>> BlocksDialog::blocks(RandomGenerator &random) 
 void BlocksDialog::loadRoster()
 {
     if (const auto roster = Roster::choose(this, m_shell.dialogs(), m_shell.folders().documents)) {
-        m_names->setPlainText(roster->join(u'\n'));
-        m_names->setFocus();
+        m_frame.names->setPlainText(roster->join(u'\n'));
+        m_frame.names->setFocus();
     }
 }
 
@@ -177,14 +132,14 @@ void BlocksDialog::showPreview()
         lines << tr("Block %1: %2")
                          .arg(RoundRobin::blockName(int(block)),
                               drawn->at(block).join(QStringLiteral(", ")));
-    m_preview->setPlainText(lines.join(u'\n'));
+    m_frame.preview->setPlainText(lines.join(u'\n'));
     const QString goIn = counted(in, "name goes in", "names go in");
     if (!drawn)
-        m_count->setText(tr("%1: too few for every block to hold %2 or more.")
-                                 .arg(goIn, QString::number(RoundRobin::SmallestBlock)));
+        m_frame.count->setText(tr("%1: too few for every block to hold %2 or more.")
+                                       .arg(goIn, QString::number(RoundRobin::SmallestBlock)));
     else if (count > in)
-        m_count->setText(tr("%1, %2 left out.").arg(goIn, counted(count - in, "is", "are")));
+        m_frame.count->setText(tr("%1, %2 left out.").arg(goIn, counted(count - in, "is", "are")));
     else
-        m_count->setText(tr("%1, none left out.").arg(goIn));
-    m_ok->setEnabled(drawn.has_value());
+        m_frame.count->setText(tr("%1, none left out.").arg(goIn));
+    m_frame.ok->setEnabled(drawn.has_value());
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "namesdialog.h"
 #include "roundrobin.h"
 
 #include <QDialog>
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+class QLayout;
 class QRadioButton;
 class QSpinBox;
 class Shell;
@@ -37,18 +36,15 @@ public:
     std::optional<QList<QStringList>> blocks(RandomGenerator &random) const;
 
 private:
-    void build();
+    QLayout *choicesLayout();
     void loadRoster();
     void showPreview();
 
     Shell &m_shell;
-    QPlainTextEdit *m_names;
     QSpinBox *m_blocks;
     QSpinBox *m_perBlock;
     QRadioButton *m_listed;
     QRadioButton *m_snake;
     QRadioButton *m_shuffled;
-    QPlainTextEdit *m_preview;
-    QLabel *m_count;
-    QPushButton *m_ok = nullptr;
+    NamesDialog m_frame;
 };

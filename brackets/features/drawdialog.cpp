@@ -12,13 +12,11 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -73,18 +71,18 @@ DrawDialog::DrawDialog(BoardWindow &board, const QStringList &names,
     : QDialog(&board)
     , m_board(board)
     , m_field(fieldOf(board.table()))
-    , m_names(new QPlainTextEdit(this))
     , m_listed(new QRadioButton(tr("As &listed"), this))
     , m_shuffled(new QRadioButton(tr("&Shuffled"), this))
     , m_seeded(new QRadioButton(tr("S&eeded"), this))
     , m_advanceByes(new QCheckBox(tr("Advance &byes"), this))
-    , m_preview(new QPlainTextEdit(this))
-    , m_count(new QLabel(this))
+    , m_frame(this, QStringLiteral("draw"), tr("First round"), choicesLayout())
 {
     setObjectName(QStringLiteral("drawFieldDialog"));
     setWindowTitle(tr("Draw the Field"));
     setWindowModality(Qt::WindowModal);
-    build();
+    connect(m_frame.loadRoster, &QPushButton::clicked, this, &DrawDialog::loadRoster);
+    // Room for a first round of sixteen matches without scrolling.
+    resize(620, 460);
     setNames(names);
     (choices.placing == Placing::Seeded             ? m_seeded
              : choices.placing == Placing::Shuffled ? m_shuffled
@@ -92,26 +90,17 @@ DrawDialog::DrawDialog(BoardWindow &board, const QStringList &names,
             ->setChecked(true);
     m_advanceByes->setChecked(choices.advanceByes);
     showPreview();
-    connect(m_names, &QPlainTextEdit::textChanged, this, [this] {
+    connect(m_frame.names, &QPlainTextEdit::textChanged, this, [this] {
         m_boxNames.reset(); // typed or pasted: read from the box again
         showPreview();
     });
     for (QRadioButton *way : {m_listed, m_shuffled, m_seeded})
         connect(way, &QRadioButton::toggled, this, &DrawDialog::showPreview);
-    m_names->setFocus();
+    m_frame.names->setFocus();
 }
 
-void DrawDialog::build()
+QLayout *DrawDialog::choicesLayout()
 {
-    m_names->setObjectName(QStringLiteral("drawNames"));
-    m_names->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto *namesLabel = new QLabel(tr("&Names, one a line:"), this);
-    namesLabel->setBuddy(m_names);
-    auto *load = new QPushButton(tr("Load &Roster..."), this);
-    load->setObjectName(QStringLiteral("drawLoadRoster"));
-    load->setAutoDefault(false);
-    connect(load, &QPushButton::clicked, this, &DrawDialog::loadRoster);
-
     m_listed->setObjectName(QStringLiteral("drawListed"));
     m_shuffled->setObjectName(QStringLiteral("drawShuffled"));
     m_seeded->setObjectName(QStringLiteral("drawSeeded"));
@@ -123,51 +112,16 @@ void DrawDialog::build()
         group->addButton(way);
         waysLayout->addWidget(way);
     }
-
-    m_preview->setObjectName(QStringLiteral("drawPreview"));
-    m_preview->setReadOnly(true);
-    m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_preview->setFocusPolicy(Qt::ClickFocus);
-    auto *previewLabel = new QLabel(tr("First round:"), this);
-    m_count->setObjectName(QStringLiteral("drawCount"));
-    m_count->setWordWrap(true);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Return starts a new line in the names box, so OK has a key that works everywhere.
-    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
-            if (m_ok->isEnabled())
-                accept();
-        });
-    }
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(namesLabel);
-    left->addWidget(m_names, 1);
-    left->addWidget(load, 0, Qt::AlignLeft);
-    left->addWidget(ways);
-    left->addWidget(m_advanceByes);
-    auto *right = new QVBoxLayout;
-    right->addWidget(previewLabel);
-    right->addWidget(m_preview, 1);
-    right->addWidget(m_count);
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(buttons);
-    // Room for a first round of sixteen matches without scrolling.
-    resize(620, 460);
+    auto *choices = new QVBoxLayout;
+    choices->addWidget(ways);
+    choices->addWidget(m_advanceByes);
+    return choices;
 }
 
 QStringList DrawDialog::names() const
 {
     if (!m_boxNames)
-        m_boxNames = PasteNames::namesIn(m_names->toPlainText());
+        m_boxNames = PasteNames::namesIn(m_frame.names->toPlainText());
     return *m_boxNames;
 }
 
@@ -182,8 +136,8 @@ void DrawDialog::setNames(const QStringList &names)
             text += QLatin1Char('\n');
         text += names.mid(i, linesPerParagraph).join(QChar(QChar::LineSeparator));
     }
-    const QSignalBlocker quiet(m_names); // the names are known: no need to read them back
-    m_names->setPlainText(text);
+    const QSignalBlocker quiet(m_frame.names); // the names are known: no need to read them back
+    m_frame.names->setPlainText(text);
     m_boxNames = names;
 }
 
@@ -201,7 +155,7 @@ void DrawDialog::loadRoster()
     if (const auto roster = Roster::choose(this, shell.dialogs(), shell.folders().documents)) {
         setNames(*roster);
         showPreview();
-        m_names->setFocus();
+        m_frame.names->setFocus();
     }
 }
 
@@ -224,9 +178,9 @@ void DrawDialog::showPreview()
         };
         lines << QStringLiteral("%1  v  %2").arg(contender(i), contender(i + 1));
     }
-    m_preview->setPlainText(lines.join(QLatin1Char('\n')));
-    m_count->setText(countLine(listed.size()));
-    m_ok->setEnabled(!listed.isEmpty());
+    m_frame.preview->setPlainText(lines.join(QLatin1Char('\n')));
+    m_frame.count->setText(countLine(listed.size()));
+    m_frame.ok->setEnabled(!listed.isEmpty());
 }
 
 QString DrawDialog::countLine(qsizetype names) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "draw.h"
+#include "namesdialog.h"
 
 #include <QDialog>
 
@@ -10,9 +11,7 @@
 
 class BoardWindow;
 class QCheckBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+class QLayout;
 class QRadioButton;
 
 // Draw the Field: the names of a new tournament, how to place them in the board's entry slots,
@@ -30,7 +29,7 @@ public:
     Drawing::Choices choices() const;
 
 private:
-    void build();
+    QLayout *choicesLayout();
     void setNames(const QStringList &names);
     void loadRoster();
     void showPreview();
@@ -38,15 +37,12 @@ private:
 
     BoardWindow &m_board;
     Drawing::Field m_field;
-    QPlainTextEdit *m_names;
     mutable std::optional<QStringList> m_boxNames; // the box's names, while its text is as set
     QRadioButton *m_listed;
     QRadioButton *m_shuffled;
     QRadioButton *m_seeded;
     QCheckBox *m_advanceByes;
-    QPlainTextEdit *m_preview;
-    QLabel *m_count;
-    QPushButton *m_ok = nullptr;
+    NamesDialog m_frame;
 };
 
 // What the draw does to a board, through the board's own advance steps.
