@@ -110,8 +110,10 @@ private:
             const int entry = int(m_random.bounded(6));
             if (entry < 5)
                 Ui::action(board, entry < 3 ? "Undo" : "Redo")->trigger();
-            else // the newest kept bracket, as Ctrl+Shift+T brings it back
-                Q_EMIT board->findChild<QShortcut *>()->activated();
+            else // the newest kept bracket, as its key brings it back
+                for (QShortcut *key : board->findChildren<QShortcut *>())
+                    if (key->key() == QKeySequence("Ctrl+Shift+T"))
+                        Q_EMIT key->activated();
         } else {
             clickSomething(window);
         }

@@ -36,9 +36,8 @@ KeptStates::KeptStates(QWidget *window, const QString &folder, Window hooks,
     connect(m_menu, &QMenu::aboutToShow, this, &KeptStates::refresh);
     connect(new QShortcut(RestoreNewest, window), &QShortcut::activated, this,
             &KeptStates::restoreNewest);
-    // A turn of the event loop later, so that opening the window costs no more.
-    QTimer::singleShot(0, this, &KeptStates::refresh);
-    // The entries say when each state was left, and that changes with the clock.
+    // The kept files are read when they are asked for: as the menu opens, or for Ctrl+Shift+T. The
+    // entries say when each state was left, and that changes with the clock.
     window->installEventFilter(this);
 }
 
