@@ -159,12 +159,7 @@ QString folder(const QStringList &arguments)
 Kind kindOf(const Layout &layout)
 {
     const auto entry = [layout](const QByteArray &bytes) { return read(bytes, layout).entry; };
-    return {layout.board,
-            [entry](const QByteArray &bytes) {
-                const std::optional<Entry> read = entry(bytes);
-                return read ? read->left : QDateTime();
-            },
-            [entry](const QByteArray &a, const QByteArray &b) {
+    return {layout.board, [entry](const QByteArray &a, const QByteArray &b) {
                 const std::optional<Entry> first = entry(a), second = entry(b);
                 return first && second && first->state == second->state;
             }};

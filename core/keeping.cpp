@@ -20,7 +20,9 @@ namespace {
 constexpr qint64 LargestFile = 64 * 1024 * 1024;
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-std::optional<QByteArray> readBounded(const QString &path)
+} // namespace
+
+std::optional<QByteArray> readStored(const QString &path)
 {
     const QFileInfo info(path);
     QFile file(path);
@@ -32,8 +34,6 @@ std::optional<QByteArray> readBounded(const QString &path)
         return std::nullopt;
     return bytes;
 }
-
-} // namespace
 
 QByteArray withEnd(const QByteArray &body, qsizetype count)
 {
@@ -64,36 +64,33 @@ QString newPath(const QString &folder, const QString &id)
     return QDir(folder).filePath(QStringLiteral("%1-%2-%3.txt").arg(id, stamp, unique));
 }
 
-QList<Stored> stored(const QString &folder, const Kind &kind)
+QList<Stored> stored(const QString &folder, const QString &id)
 {
     const QDir dir(folder);
     // Pipes and devices too, which are listed as damaged and never read.
-    QStringList names
-            = dir.entryList({kind.id + QStringLiteral("-*.txt")}, QDir::Files | QDir::System);
-    if (dir.exists(kind.id + QStringLiteral(".txt")))
-        names << kind.id + QStringLiteral(".txt");
+    QStringList names = dir.entryList({id + QStringLiteral("-*.txt")}, QDir::Files | QDir::System);
+    if (dir.exists(id + QStringLiteral(".txt")))
+        names << id + QStringLiteral(".txt");
     QList<Stored> files;
     for (const QString &name : std::as_const(names)) {
-        Stored file {dir.filePath(name), readBounded(dir.filePath(name)), {}};
-        if (file.bytes)
-            file.when = kind.leftOf(*file.bytes);
-        if (!file.when.isValid())
-            file.when = QFileInfo(file.path).lastModified().toUTC();
-        files << file;
+        const QFileInfo info(dir.filePath(name));
+        files << Stored {info.filePath(), info.size(), info.lastModified().toUTC()};
     }
     std::stable_sort(files.begin(), files.end(),
-                     [](const Stored &a, const Stored &b) { return a.when > b.when; });
+                     [](const Stored &a, const Stored &b) { return a.written > b.written; });
     return files;
 }
 
 bool keep(const QString &folder, const QString &ownPath, const Kind &kind,
           const std::optional<QByteArray> &bytes, QString &error)
 {
-    QList<Stored> files = stored(folder, kind);
-    const bool held
-            = bytes && std::none_of(files.cbegin(), files.cend(), [&](const Stored &file) {
-                  return file.path != ownPath && file.bytes && kind.same(*file.bytes, *bytes);
-              });
+    QList<Stored> files = stored(folder, kind.id);
+    const bool held = bytes && std::none_of(files.cbegin(), files.cend(), [&](const Stored &file) {
+                          if (file.path == ownPath || file.size != bytes->size())
+                              return false;
+                          const std::optional<QByteArray> other = readStored(file.path);
+                          return other && kind.same(*other, *bytes);
+                      });
     if (!held) {
         QFile::remove(ownPath);
         return true;

@@ -17,33 +17,34 @@ namespace Journal {
 
 constexpr int MaxKept = 10;
 
-// What the files of one kind of window hold, as the window reads them. Both are called on the
-// journal's own thread, so they may read nothing but the bytes they are given.
+// What the files of one kind of window hold, as the window reads them.
 struct Kind
 {
     QString id; // names the files: "four", "roundrobin"
-    // When the window was left as the file holds it; invalid when the file cannot be used.
-    std::function<QDateTime(const QByteArray &)> leftOf;
-    // Whether two files hold the same state.
+    // Whether two files hold the same state. Two that do are always of the same length, so only
+    // files of the length of one just written are read to compare. Called on the journal's own
+    // thread, so it may read nothing but the bytes it is given.
     std::function<bool(const QByteArray &, const QByteArray &)> same;
 };
 
-// A kept file: its bytes, nothing when it is not a regular file (a pipe or a device, never waited
-// on or read) or is too large to be one, and when it was left (for one that cannot be used, when
-// it was last written).
+// A kept file, as its folder lists it.
 struct Stored
 {
     QString path;
-    std::optional<QByteArray> bytes;
-    QDateTime when;
+    qint64 size;
+    QDateTime written;
 };
 
 // A file of its own for one opening of a window.
 QString newPath(const QString &folder, const QString &id);
 
-// Every file kept for the kind, newest first: its own files ("<id>-....txt"), and the one file
-// "<id>.txt" a board kept before it kept several.
-QList<Stored> stored(const QString &folder, const Kind &kind);
+// Every file kept for the kind, the last written first: its own files ("<id>-....txt"), and the
+// one file "<id>.txt" a board kept before it kept several.
+QList<Stored> stored(const QString &folder, const QString &id);
+
+// A kept file's bytes; nothing when it is not a regular file (a pipe or a device, never waited on
+// or read) or is too large to be one.
+std::optional<QByteArray> readStored(const QString &path);
 
 // Keeps one opening's state in its own file: written whole, unless there is none to keep (the
 // window is as it opened) or another kept file holds the same, and then any file it had goes.

@@ -137,8 +137,9 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(mkfifo(qPrintable(folder() + "/eight-pipe.txt"), 0600) == 0);
         QVERIFY(QFile::link("/dev/zero", folder() + "/eight-zero.txt"));
-        const QList<Stored> damaged = stored(folder(), kindOf(layout));
-        QVERIFY(damaged.size() == 2 && !damaged[0].bytes && !damaged[1].bytes);
+        const QList<Stored> damaged = stored(folder(), "eight");
+        QVERIFY(damaged.size() == 2 && !readStored(damaged[0].path)
+                && !readStored(damaged[1].path));
 #endif
     }
 

@@ -311,12 +311,7 @@ void RoundRobinWindow::attachJournal()
         return unsealed ? RoundRobin::read(unsealed->state).file : std::nullopt;
     };
     KeptStates::Window hooks;
-    hooks.kind = {QStringLiteral("roundrobin"),
-                  [](const QByteArray &bytes) {
-                      const std::optional<Journal::Unsealed> unsealed = Journal::unsealed(bytes);
-                      return unsealed ? unsealed->left : QDateTime();
-                  },
-                  [fileIn](const QByteArray &a, const QByteArray &b) {
+    hooks.kind = {QStringLiteral("roundrobin"), [fileIn](const QByteArray &a, const QByteArray &b) {
                       const std::optional<RoundRobin::File> first = fileIn(a), second = fileIn(b);
                       return first && second && *first == *second;
                   }};

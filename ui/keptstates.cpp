@@ -91,18 +91,21 @@ void KeptStates::warnOnce(const QString &error)
 // key ambiguous.
 void KeptStates::refresh()
 {
-    m_stored = Journal::stored(m_folder, m_hooks.kind);
-    m_stored.removeIf([this](const Journal::Stored &file) { return file.path == m_ownPath; });
+    m_stored.clear();
+    for (const Journal::Stored &file : Journal::stored(m_folder, m_hooks.kind.id)) {
+        if (file.path != m_ownPath)
+            m_stored.append({file, Journal::readStored(file.path)});
+    }
     m_menu->clear();
     bool newestFound = false;
-    for (const Journal::Stored &file : std::as_const(m_stored)) {
-        const Entry entry = file.bytes ? m_hooks.describe(*file.bytes) : Entry {m_hooks.damaged};
+    for (const auto &[file, bytes] : std::as_const(m_stored)) {
+        const Entry entry = bytes ? m_hooks.describe(*bytes) : Entry {m_hooks.damaged};
         QAction *item = m_menu->addAction(entry.text);
-        item->setEnabled(entry.usable && !m_hooks.shows(*file.bytes));
+        item->setEnabled(entry.usable && !m_hooks.shows(*bytes));
         if (!item->isEnabled())
             continue;
         connect(item, &QAction::triggered, this,
-                [this, bytes = *file.bytes] { m_hooks.restore(bytes); });
+                [this, bytes = *bytes] { m_hooks.restore(bytes); });
         if (!std::exchange(newestFound, true))
             item->setText(item->text() + QLatin1Char('\t')
                           + RestoreNewest.toString(QKeySequence::NativeText));
@@ -114,9 +117,9 @@ void KeptStates::refresh()
 void KeptStates::restoreNewest()
 {
     refresh();
-    for (const Journal::Stored &file : std::as_const(m_stored)) {
-        if (file.bytes && m_hooks.describe(*file.bytes).usable && !m_hooks.shows(*file.bytes))
-            return m_hooks.restore(*file.bytes);
+    for (const auto &[file, bytes] : std::as_const(m_stored)) {
+        if (bytes && m_hooks.describe(*bytes).usable && !m_hooks.shows(*bytes))
+            return m_hooks.restore(*bytes);
     }
 }
 

@@ -71,7 +71,9 @@ private:
     QString m_folder;
     Window m_hooks;
     QString m_ownPath; // this opening's file
-    QList<Journal::Stored> m_stored; // as last read, newest first, this opening's own left out
+    // As last read, the last written first, this opening's own left out: a file, and its bytes
+    // when it is a regular file.
+    QList<std::pair<Journal::Stored, std::optional<QByteArray>>> m_stored;
     QTimer *m_timer;
     QMenu *m_menu;
     bool m_changed = false;
