@@ -28,8 +28,9 @@ std::optional<QByteArray> readStored(const QString &path)
     QFile file(path);
     if (!info.isFile() || info.size() > LargestFile || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // A file that grew since it was looked at is still read no further than any goes.
-    QByteArray bytes = file.read(LargestFile + 1);
+    // A file that grew since it was looked at is read no further than its size then, plus a byte
+    // to tell that it grew (asking for more would make room for it all first).
+    QByteArray bytes = file.read(info.size() + 1);
     if (bytes.size() > LargestFile)
         return std::nullopt;
     return bytes;
