@@ -82,8 +82,8 @@ QList<Stored> stored(const QString &folder, const QString &id)
     return files;
 }
 
-bool keep(const QString &folder, const QString &ownPath, const Kind &kind,
-          const std::optional<QByteArray> &bytes, QString &error)
+Keeping plan(const QString &folder, const QString &ownPath, const Kind &kind,
+             const std::optional<QByteArray> &bytes)
 {
     QList<Stored> files = stored(folder, kind.id);
     const bool held = bytes && std::none_of(files.cbegin(), files.cend(), [&](const Stored &file) {
@@ -92,20 +92,30 @@ bool keep(const QString &folder, const QString &ownPath, const Kind &kind,
                           const std::optional<QByteArray> other = readStored(file.path);
                           return other && kind.same(*other, *bytes);
                       });
-    if (!held) {
-        QFile::remove(ownPath);
+    if (!held)
+        return {folder, ownPath, std::nullopt, {}};
+    files.removeIf([&](const Stored &file) { return file.path == ownPath; });
+    Keeping keeping {folder, ownPath, bytes, {}};
+    // The one written is the newest.
+    for (qsizetype i = MaxKept - 1; i < files.size(); ++i)
+        keeping.outdated << files[i].path;
+    return keeping;
+}
+
+bool carryOut(const Keeping &keeping, QString &error)
+{
+    if (!keeping.bytes) {
+        QFile::remove(keeping.ownPath);
         return true;
     }
-    if (!QDir().mkpath(folder)) {
+    if (!QDir().mkpath(keeping.folder)) {
         error = QCoreApplication::translate("Journal", "the folder cannot be made");
         return false;
     }
-    if (!SafeSave::write(ownPath, *bytes, error))
+    if (!SafeSave::write(keeping.ownPath, *keeping.bytes, error))
         return false;
-    files.removeIf([&](const Stored &file) { return file.path == ownPath; });
-    // The one just written is the newest.
-    for (qsizetype i = MaxKept - 1; i < files.size(); ++i)
-        QFile::remove(files[i].path);
+    for (const QString &path : keeping.outdated)
+        QFile::remove(path);
     return true;
 }
 

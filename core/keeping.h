@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -22,8 +23,7 @@ struct Kind
 {
     QString id; // names the files: "four", "roundrobin"
     // Whether two files hold the same state. Two that do are always of the same length, so only
-    // files of the length of one just written are read to compare. Called on the journal's own
-    // thread, so it may read nothing but the bytes it is given.
+    // files of the length of one just written are read to compare.
     std::function<bool(const QByteArray &, const QByteArray &)> same;
 };
 
@@ -46,11 +46,23 @@ QList<Stored> stored(const QString &folder, const QString &id);
 // or read) or is too large to be one.
 std::optional<QByteArray> readStored(const QString &path);
 
-// Keeps one opening's state in its own file: written whole, unless there is none to keep (the
-// window is as it opened) or another kept file holds the same, and then any file it had goes.
-// Then the oldest beyond MaxKept go. False, with the reason, when the folder cannot be written.
-bool keep(const QString &folder, const QString &ownPath, const Kind &kind,
-          const std::optional<QByteArray> &bytes, QString &error);
+// Keeping one opening's state in its own file: written whole, unless there is none to keep (the
+// window is as it opened) or another kept file holds the same, and then any file it had goes. Then
+// the oldest beyond MaxKept go. The plan reads and compares the kept files, and is made on the
+// window's thread; carrying it out only writes and removes files, so it can wait for the disk on a
+// thread of its own. (Reading a file parses it with regular expressions, and a Windows build cannot
+// free their per-thread state as a pool's thread ends: the program then hangs as it ends.)
+struct Keeping
+{
+    QString folder;
+    QString ownPath;
+    std::optional<QByteArray> bytes; // nothing: the opening's own file goes
+    QStringList outdated;
+};
+Keeping plan(const QString &folder, const QString &ownPath, const Kind &kind,
+             const std::optional<QByteArray> &bytes);
+// False, with the reason, when the folder cannot be written.
+bool carryOut(const Keeping &keeping, QString &error);
 
 // A kept file ends with "end <count> <checksum of everything before this line>", the count the
 // bytes of its first part. Any cut loses the end line's line end; any other change, its checksum.

@@ -61,15 +61,16 @@ void KeptStates::startAnew()
     m_ownPath = Journal::newPath(m_folder, m_hooks.kind.id);
 }
 
-// The write is done on the writer's thread: its pool waits for it as the window goes.
+// The files are written on the writer's thread: its pool waits for it as the window goes.
 void KeptStates::writeNow()
 {
     m_timer->stop();
-    m_writer.start([this, bytes = m_hooks.now(), path = m_ownPath] {
-        QString error;
-        if (!Journal::keep(m_folder, path, m_hooks.kind, bytes, error))
-            warnOnce(error);
-    });
+    m_writer.start(
+            [this, keeping = Journal::plan(m_folder, m_ownPath, m_hooks.kind, m_hooks.now())] {
+                QString error;
+                if (!Journal::carryOut(keeping, error))
+                    warnOnce(error);
+            });
 }
 
 // The window goes on without its journal; a line on every write would drown the terminal. The
