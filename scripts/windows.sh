@@ -113,6 +113,7 @@ windows_test() {
     # One at a time: Wine has one desktop, and two tests' windows would take each other's focus.
     windows_step env WINEPREFIX="$windows_prefixes/tests" \
         ctest --test-dir build-windows --output-on-failure -j 1 || status=$?
+    [ "$status" -eq 0 ] || windows_failed_logs
     if [ "$status" -eq 0 ]; then
         # The installed program shows its windows on Xvfb, whatever platform the tests used; Xvfb's
         # key goes with the prefixes, as xvfb-run leaves its own behind when it is killed.
@@ -123,6 +124,17 @@ windows_test() {
     windows_test_cleanup
     trap - EXIT INT TERM HUP
     return "$status"
+}
+
+# The output of each test that failed, which it writes to a file of its own under Wine, without
+# the lines Wine's missing calls add to every test.
+windows_failed_logs() {
+    local name
+    while IFS=: read -r _ name; do
+        echo "== $name under Wine =="
+        grep -v -e EnableNonClientDpiScaling -e 'no readable picture' \
+            "build-windows/tests/$name.log" | tail -n 80 || true
+    done <build-windows/Testing/Temporary/LastTestsFailed.log
 }
 
 # windows_step <command>...: runs the command in a session of its own and waits for it.

@@ -74,6 +74,9 @@ int childSession()
         type(board, QString("txtWrestler%1").arg(step), QString("Name %1").arg(step));
         QTest::qWait(100);
     }
+    // Past the half second the journal may hold a change back, and past its write however slow
+    // the machine: the kill may lose nothing older.
+    QTest::qWait(1500);
     std::puts("ready");
     std::fflush(stdout);
     for (;;)
@@ -204,6 +207,9 @@ private Q_SLOTS:
             first = open(one, WindowId::Four, folder());
             type(first, "two", QString("Name %1").arg(opening));
             leave(first);
+            // A file's time moves in steps of a few milliseconds: each bracket is left in a step
+            // of its own, as a user's are, so that the newest is known.
+            QTest::qWait(20);
         }
         const QStringList files = QDir(folder()).entryList(QDir::Files);
         QCOMPARE(files.size(), MaxKept);
@@ -239,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(window->file(), left);
     }
 
-    void aKilledProgramLeavesItsLastHalfSecond()
+    void aKilledProgramLosesNothingOlderThanHalfASecond()
     {
         QProcess child;
         qputenv("KAYFABE_JOURNAL_CHILD", folder().toUtf8());
@@ -254,15 +260,10 @@ private Q_SLOTS:
         TestProgram program;
         BoardWindow *board = open(program, WindowId::Sixteen, folder());
         press(board, QKeySequence("Ctrl+Shift+T"));
-        // Steps come at least 0.1 s apart and the kill at least 0.1 s after the last.
         QStringList names;
         for (const QString &slot : numbered("txtWrestler", 1, ChildSteps))
             names << text(board, slot);
-        int kept = 0;
-        while (kept < ChildSteps && names[kept] == QString("Name %1").arg(kept + 1))
-            ++kept;
-        QVERIFY2(kept >= ChildSteps - 5, qPrintable(names.join(", ")));
-        QCOMPARE(names.mid(kept).filter("Name "), QStringList()); // and none typed after those
+        QCOMPARE(names, numbered("Name ", 1, ChildSteps));
     }
 
     void anUnwritableFolderLeavesTheBoardWorking()
