@@ -65,6 +65,9 @@ void KeptStates::startAnew()
 void KeptStates::writeNow()
 {
     m_timer->stop();
+    // The plan compares with the files on disk, so the write before must have landed: writes come
+    // half a second apart, so this waits only when a new entry follows at once (a draw, then Back).
+    m_writer.waitForDone();
     m_writer.start(
             [this, keeping = Journal::plan(m_folder, m_ownPath, m_hooks.kind, m_hooks.now())] {
                 QString error;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boardjournal.h"
 
+#include "draw.h"
 #include "keptstates.h"
 #include "matchgraph.h"
 
@@ -120,6 +121,7 @@ int BoardJournal::names(const Journal::State &state) const
 {
     return int(
             std::count_if(m_entrySlots.cbegin(), m_entrySlots.cend(), [&state](const auto &slot) {
-                return Board::holdsName(state.texts.value(slot.first), slot.second);
+                const QString text = state.texts.value(slot.first);
+                return Board::holdsName(text, slot.second) && text != Drawing::bye();
             }));
 }
