@@ -588,8 +588,8 @@ void RoundRobinWindow::load()
                 tr("Could not open \"%1\":\n%2\nThe round robin was not changed.")
                         .arg(shown, info.isFile() ? file.errorString() : tr("It is not a file.")));
     // One byte past the limit tells a file that is too large without reading it all.
-    const RoundRobin::ReadResult read = RoundRobin::read(
-            file.read(std::min(info.size(), RoundRobin::MaxFileBytes) + 1));
+    const RoundRobin::ReadResult read
+            = RoundRobin::read(file.read(std::min(info.size(), RoundRobin::MaxFileBytes) + 1));
     if (!read.file)
         return warn(tr("\"%1\" is not a round robin this program can read.\n%2\nThe round robin "
                        "was not changed.")

@@ -94,7 +94,8 @@ BoardExtras::BoardExtras(BoardWindow *board, WindowId id, BracketFileControl *fi
 
 void BoardExtras::takeOfferedField()
 {
-    if (const std::optional<QStringList> offered = m_board->shell().windows().takeOfferedField(m_id))
+    if (const std::optional<QStringList> offered
+        = m_board->shell().windows().takeOfferedField(m_id))
         drawField(offered);
 }
 
