@@ -199,6 +199,7 @@ private Q_SLOTS:
         type(first, "One", "Bret");
         one.dialogs.fillIn = [](QDialog &) { return true; }; // a new tournament: a new bracket
         action(first, "Draw the Field...")->trigger();
+        action(first, "Draw the Field...")->trigger(); // the same field: nothing new to keep
         type(second, "One", "Shawn");
         leave(first);
         leave(second);
@@ -211,9 +212,9 @@ private Q_SLOTS:
             // of its own, as a user's are, so that the newest is known.
             QTest::qWait(20);
         }
-        const QStringList files = QDir(folder()).entryList(QDir::Files);
+        const QStringList files = QDir(folder()).entryList(QDir::Files, QDir::Time);
         QCOMPARE(files.size(), MaxKept);
-        Files::write(QDir(folder()).filePath(files[0]), "cut");
+        Files::write(QDir(folder()).filePath(files.last()), "cut"); // the oldest
         first = open(one, WindowId::Four, folder());
         const QStringList entries = kept(first);
         QCOMPARE(entries.size(), MaxKept);
