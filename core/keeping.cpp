@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keeping.h"
 
+#include "readfile.h"
 #include "safesave.h"
 
 #include <QCoreApplication>
@@ -24,16 +25,10 @@ const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 std::optional<QByteArray> readStored(const QString &path)
 {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || info.size() > LargestFile || !file.open(QIODevice::ReadOnly))
+    ReadFile::Result read = ReadFile::read(path, LargestFile);
+    if (read.problem != ReadFile::Problem::None)
         return std::nullopt;
-    // A file that grew since it was looked at is read no further than its size then, plus a byte
-    // to tell that it grew (asking for more would make room for it all first).
-    QByteArray bytes = file.read(info.size() + 1);
-    if (bytes.size() > LargestFile)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 QByteArray withEnd(const QByteArray &body, qsizetype count)

@@ -2,11 +2,10 @@
 #include "roster.h"
 
 #include "bracketfile.h"
+#include "readfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -19,26 +18,21 @@ QString tr(const char *text)
 std::optional<QByteArray> readBytes(const QString &path, QString &problem)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    // A pipe or a device would be waited on, or read without end.
-    if (info.exists() && !info.isFile()) {
+    ReadFile::Result read = ReadFile::read(path, Roster::MaxBytes);
+    switch (read.problem) {
+    case ReadFile::Problem::None:
+        return std::move(read.bytes);
+    case ReadFile::Problem::NotAFile:
         problem = tr("\"%1\" is not a file that can be read as a roster.").arg(shown);
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
-        return std::nullopt;
-    }
-    // One byte past the limit tells a file that is too large without reading all of it.
-    const QByteArray bytes = file.read(Roster::MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, file.errorString());
-    else if (bytes.size() > Roster::MaxBytes)
+        break;
+    case ReadFile::Problem::CannotRead:
+        problem = tr("Could not read the roster \"%1\":\n%2").arg(shown, read.reason);
+        break;
+    case ReadFile::Problem::TooLarge:
         problem = tr("\"%1\" is larger than 1 MB, too large for a roster of names.").arg(shown);
-    if (!problem.isEmpty())
-        return std::nullopt;
-    return bytes;
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "journal.h"
 #include "keptstates.h"
 #include "randomgenerator.h"
+#include "readfile.h"
 #include "resultspublisher.h"
 #include "roundrobinmodels.h"
 #include "safesave.h"
@@ -16,8 +17,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -580,16 +579,16 @@ void RoundRobinWindow::load()
         return;
     m_lastFile = path;
     const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    QFile file(path);
-    // A pipe would keep the program waiting, a device could be read without end.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return warn(
-                tr("Could not open \"%1\":\n%2\nThe round robin was not changed.")
-                        .arg(shown, info.isFile() ? file.errorString() : tr("It is not a file.")));
-    // One byte past the limit tells a file that is too large without reading it all.
-    const RoundRobin::ReadResult read
-            = RoundRobin::read(file.read(std::min(info.size(), RoundRobin::MaxFileBytes) + 1));
+    const ReadFile::Result bytes = ReadFile::read(path, RoundRobin::MaxFileBytes);
+    if (bytes.problem == ReadFile::Problem::NotAFile
+        || bytes.problem == ReadFile::Problem::CannotRead)
+        return warn(tr("Could not open \"%1\":\n%2\nThe round robin was not changed.")
+                            .arg(shown,
+                                 bytes.problem == ReadFile::Problem::NotAFile
+                                         ? tr("It is not a file.")
+                                         : bytes.reason));
+    // A file over the limit is told so by the reader.
+    const RoundRobin::ReadResult read = RoundRobin::read(bytes.bytes);
     if (!read.file)
         return warn(tr("\"%1\" is not a round robin this program can read.\n%2\nThe round robin "
                        "was not changed.")
